@@ -1,0 +1,33 @@
+#include "CString.h"
+
+#include <algorithm>
+#include <cstring>
+
+int CString::Find(char ch, int start) const
+{
+    if (start < 0 || start >= GetLength())
+        return -1;
+    size_t pos = m_str.find(ch, static_cast<size_t>(start));
+    return pos == std::string::npos ? -1 : static_cast<int>(pos);
+}
+
+CString CString::Mid(int first, int count) const
+{
+    if (first < 0)
+        first = 0;
+    if (first >= GetLength() || count <= 0)
+        return CString();
+    return CString(m_str.c_str() + first, std::min(count, GetLength() - first));
+}
+
+char* CString::GetBuffer(int length)
+{
+    if (length > GetLength())
+        m_str.resize(static_cast<size_t>(length));
+    return &m_str[0];
+}
+
+void CString::ReleaseBuffer(int newLength)
+{
+    m_str.resize(newLength < 0 ? std::strlen(m_str.c_str()) : static_cast<size_t>(newLength));
+}

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs everything the build, the program and the tests need, from Debian's packages.
+# Idempotent: safe to run on every build.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+  googletest libgtest-dev libbenchmark-dev
+  clang-14 libclang-rt-14-dev
+  wine64 xvfb x11-utils imagemagick
+  locales fonts-dejavu-core fonts-hosny-amiri fonts-kacst
+  mythes-ar python3
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "setup: these packages are missing and installing them needs root: ${missing[*]}" >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^ar_EG\.utf-\?8$'; then
+  if [ "$(id -u)" -eq 0 ]; then
+    sed -i 's/^# *\(ar_EG.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^ar_EG.UTF-8 UTF-8' /etc/locale.gen || echo 'ar_EG.UTF-8 UTF-8' >> /etc/locale.gen
+    locale-gen >/dev/null
+  else
+    echo "setup: the locale ar_EG.UTF-8 is missing and generating it needs root" >&2
+    exit 1
+  fi
+fi
