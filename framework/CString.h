@@ -32,9 +32,6 @@ public:
     // Ends direct access; -1 takes the length up to the first NUL.
     void ReleaseBuffer(int newLength = -1);
 
-    // Loads a string resource of the program's own, converted to the thread's ANSI code page.
-    bool LoadString(unsigned int id);
-
     friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
     friend bool operator==(const CString& a, const char* b) { return a.m_str == b; }
     friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }

@@ -1,0 +1,14 @@
+#include "WinApp.h"
+
+// The framework's entry point: the application object, constructed by static
+// initialisation, runs the program.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    CWinApp* app = AfxGetApp();
+    if (!app)
+        return 1;
+    app->m_hInstance = instance;
+    if (!app->InitInstance())
+        return app->ExitInstance();
+    return app->Run();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "CString.h"
+#include "Menu.h"
+
+#include <windows.h>
+
+// A window object over an HWND. Messages reach OnWndMsg, which each class
+// extends with its own message map; what no map handles gets the default processing.
+class CWnd {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    virtual ~CWnd() = default;
+
+    HWND m_hWnd = nullptr;
+    UINT m_nIDHelp = 0;  // help context of the window's template
+
+    void Attach(HWND hWnd) { m_hWnd = hWnd; }
+
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendMessageA(m_hWnd, message, wParam, lParam); }
+    void GetWindowText(CString& text) const;
+    void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+    CMenu GetSystemMenu(BOOL revert) const { return CMenu(::GetSystemMenu(m_hWnd, revert)); }
+    HICON SetIcon(HICON icon, BOOL bigIcon) { return reinterpret_cast<HICON>(SendMessage(WM_SETICON, bigIcon, reinterpret_cast<LPARAM>(icon))); }
+    void CenterWindow();
+
+    // Window procedure of every window that a CWnd has subclassed.
+    static LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+protected:
+    void SubclassWindow(HWND hWnd);
+    // The message map of CWnd routes unhandled commands to the application object.
+    virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Hands the message being handled to the window's original procedure.
+    LRESULT Default() { return DefWindowProc(m_currentMsg.message, m_currentMsg.wParam, m_currentMsg.lParam); }
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) { return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam); }
+
+private:
+    void OnNcDestroy();
+
+    WNDPROC m_pfnSuper = nullptr;
+    MSG m_currentMsg = {};
+};

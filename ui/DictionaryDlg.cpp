@@ -1,0 +1,126 @@
+#include "DictionaryDlg.h"
+
+#include "AboutDlg.h"
+#include "PaintDC.h"
+#include "ResourceString.h"
+#include "WinApp.h"
+#include "resource.h"
+
+const MessageEntry<CDictionaryDlg> CDictionaryDlg::messageMap[] = {
+    OnMessage<CDictionaryDlg, &CDictionaryDlg::OnSysCommand>(WM_SYSCOMMAND),
+    OnMessage<CDictionaryDlg, &CDictionaryDlg::OnPaint>(WM_PAINT),
+    OnMessage<CDictionaryDlg, &CDictionaryDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
+    OnCommand<CDictionaryDlg, &CDictionaryDlg::OnEnChangeSearch>(EN_CHANGE, IDC_SEARCH),
+    OnCommand<CDictionaryDlg, &CDictionaryDlg::OnEnSetfocusResult>(EN_SETFOCUS, IDC_RESULT),
+    OnCommand<CDictionaryDlg, &CDictionaryDlg::OnBnClickedAbout>(BN_CLICKED, IDC_ABOUT),
+    OnCommand<CDictionaryDlg, &CDictionaryDlg::OnBnClickedExit>(BN_CLICKED, IDC_EXIT),
+};
+
+CDictionaryDlg::CDictionaryDlg(CWnd* parent)
+    : CDialog(IDD_KALIMOR_DIALOG, parent),
+      m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)))
+{
+}
+
+bool CDictionaryDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    return DispatchMessageMap(*this, messageMap, message, wParam, lParam, result) ||
+           CDialog::OnWndMsg(message, wParam, lParam, result);
+}
+
+void CDictionaryDlg::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Text(pDX, IDC_SEARCH, m_strSearch);
+    DDX_Control(pDX, IDC_SEARCH, m_editSearch);
+    DDX_Control(pDX, IDC_RESULT, m_editResult);
+}
+
+BOOL CDictionaryDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    CMenu sysMenu = GetSystemMenu(FALSE);
+    if (sysMenu.m_hMenu) {
+        CString aboutMenu = LoadResourceString(IDS_ABOUTBOX);
+        if (!aboutMenu.IsEmpty()) {
+            sysMenu.AppendMenu(MF_SEPARATOR);
+            sysMenu.AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutMenu);
+        }
+    }
+
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+    return TRUE;
+}
+
+void CDictionaryDlg::OnSysCommand(UINT id, LPARAM)
+{
+    if ((id & 0xFFF0) == IDM_ABOUTBOX)
+        OnBnClickedAbout();
+    else
+        Default();
+}
+
+// Minimized, the window shows its icon centred in the client area.
+void CDictionaryDlg::OnPaint()
+{
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    int cxIcon = ::GetSystemMetrics(SM_CXICON);
+    int cyIcon = ::GetSystemMetrics(SM_CYICON);
+    RECT rect;
+    GetClientRect(&rect);
+    int x = (rect.right - rect.left - cxIcon + 1) / 2;
+    int y = (rect.bottom - rect.top - cyIcon + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
+HCURSOR CDictionaryDlg::OnQueryDragIcon()
+{
+    return static_cast<HCURSOR>(m_hIcon);
+}
+
+void CDictionaryDlg::OnBnClickedAbout()
+{
+    CAboutDlg about;
+    about.DoModal();
+}
+
+void CDictionaryDlg::OnBnClickedExit()
+{
+    OnOK();
+}
+
+CString CDictionaryDlg::GetSearchText() const
+{
+    CString text;
+    m_editSearch.GetWindowText(text);
+    return text;
+}
+
+void CDictionaryDlg::SetSearchText(const CString& text)
+{
+    // The edit control reports the change with EN_CHANGE, which runs the change rule before this returns.
+    m_editSearch.SetWindowText(text);
+}
+
+CString CDictionaryDlg::GetResultText() const
+{
+    CString text;
+    m_editResult.GetWindowText(text);
+    return text;
+}
+
+void CDictionaryDlg::SetResultText(const CString& text)
+{
+    m_editResult.SetWindowText(text);
+}
+
+int CDictionaryDlg::GetResultCaretLineStart() const
+{
+    return m_editResult.LineIndex(-1);
+}
