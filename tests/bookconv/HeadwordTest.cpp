@@ -1,0 +1,70 @@
+#include "Alphabet.h"
+#include "EntryLine.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+TEST(SplitHeadword, CutsTheQualifierAtTheFirstSpaceParenthesisUnderscoreOrHyphen)
+{
+    struct Case {
+        std::string headword;
+        std::string word;
+        std::optional<std::string> qualifier;
+    };
+    const Case cases[] = {
+        {"انفصل(بعضه عن بعض)", "انفصل", "(بعضه عن بعض)"},
+        {"أقنأ (الشيء)", "أقنأ", "(الشيء)"},
+        {"نظر-بجانب العين-", "نظر", "-بجانب العين-"},
+        {"ألقى(ه)_في الأرض_", "ألقى", "(ه)_في الأرض_"},
+        {"صار_باردا_", "صار", "_باردا_"},
+        {"لم يبيّن", "لم", "يبيّن"},
+        {"قول : الله أكبر", "قول", ": الله أكبر"},
+        {"عدم  التعمق", "عدم", " التعمق"},  // only the first space separates
+        {"-أندى", "-أندى", std::nullopt},       // a hyphen that opens the headword opens no qualifier
+        {"لم،يبيّنه", "لم،يبيّنه", std::nullopt},
+        {"سقّم", "سقّم", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        HeadwordParts parts = SplitHeadword(c.headword);
+        EXPECT_EQ(parts.word, c.word) << c.headword;
+        EXPECT_EQ(parts.qualifier, c.qualifier) << c.headword;
+    }
+}
+
+class AlphabetTest : public ::testing::Test {
+protected:
+    std::optional<int> ChapterOf(std::string_view utf8) { return alphabet.ChapterOf(encoding.FromOwnText(utf8)); }
+
+    Windows1256 encoding;
+    Alphabet alphabet{encoding};
+};
+
+TEST_F(AlphabetTest, FilesEveryAlefFormAndHamzaUnderAlef)
+{
+    for (const char* headword : {"ابن", "أمر", "إبل", "آمن", "ءامن"})
+        EXPECT_EQ(ChapterOf(headword), 0) << headword;
+}
+
+TEST_F(AlphabetTest, FilesAHeadwordByItsFirstLetterPastMarksAndPunctuation)
+{
+    EXPECT_EQ(ChapterOf("\u0651ستر"), 11);  // a leading shadda: sin
+    EXPECT_EQ(ChapterOf("-أندى"), 0);
+    EXPECT_EQ(ChapterOf("ـيد"), 27);        // a leading tatweel: yeh
+    EXPECT_EQ(ChapterOf("ؤم"), 26);         // waw with hamza: waw
+    EXPECT_EQ(ChapterOf("ئم"), 27);         // yeh with hamza: yeh
+    EXPECT_EQ(ChapterOf("ةم"), 2);          // teh marbuta: teh
+    EXPECT_EQ(ChapterOf(""), std::nullopt);
+    EXPECT_EQ(ChapterOf("(-)"), std::nullopt);
+}
+
+TEST_F(AlphabetTest, FilesEachLetterUnderItself)
+{
+    for (int letter = 0; letter < Alphabet::kLetterCount; ++letter)
+        EXPECT_EQ(alphabet.LetterOf(encoding.FromOwnText(Alphabet::Letter(letter)).front()), letter);
+}
+
+}  // namespace

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "BookLine.h"
+#include "EntryLine.h"
+#include "Windows1256.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The book's own pagination: the header and the preface fill page 1, each
+// letter chapter opens a new page, and a page holds this many entries.
+constexpr int kEntriesPerPage = 20;
+
+struct BookLayout {
+    std::vector<BookLine> lines;  // every line but the end line
+    int pages = 0;
+};
+
+// The header (its stamp drawn from the source's bytes), the preface, one
+// chapter per letter with its entries in alphabetical order, and the closing
+// chapter line.
+BookLayout LayOutBook(std::vector<Entry> entries, std::string_view source, Windows1256& encoding);
+
+// The last line, "*EOF*" and a digest of all the bytes before it.
+BookLine EndLine(std::string_view bookBefore);
+
+// The SHA-256 of the bytes, its first letterCount half bytes written as the
+// letters "a" to "p": opaque bytes that hold no digit, space or "@", so that
+// no marker can form in them or at their edges.
+std::string DigestInLetters(std::string_view bytes, std::size_t letterCount);
