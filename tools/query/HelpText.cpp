@@ -1,0 +1,53 @@
+#include "CommandLine.h"
+
+const char* HelpText()
+{
+    return R"(Usage:
+  kalimor-query [--book FILE] check
+  kalimor-query [--book FILE] [--raw] prefix TEXT
+  kalimor-query [--book FILE] [--raw] exact WORD
+  kalimor-query --help
+
+Looks words up in the Kalimor dictionary from a terminal, with the same two
+lookups as the program's search window, and checks a book's text.
+
+Modes:
+  check        Check the book: its line structure (header, chapter, entry,
+               continuation and end lines, CR LF line ends) and the rules the
+               lookups rest on. Prints each broken rule on a line of its own,
+               with its line number, then the book's figures.
+  prefix TEXT  What the search box shows for TEXT: every headword that begins
+               with TEXT, in book order; or, when the headword of exactly one
+               entry begins with it, that entry's line. An empty TEXT lists
+               every headword.
+  exact WORD   What a click on a listed headword shows: the line of the first
+               entry whose headword is WORD, or nothing.
+
+  The word after the mode is TEXT or WORD even when it begins with "-".
+  Matching compares letters exactly: vowel marks, hamza and alef forms count.
+
+Options (before the mode):
+  --book FILE  Use FILE instead of the book built into this program. As in
+               the program, a NUL byte ends the text; check reports it.
+  --raw        TEXT or WORD is taken byte for byte as Windows-1256, and the
+               result's bytes are written unchanged. Without --raw, TEXT and
+               WORD are UTF-8 and the result is written as UTF-8.
+  --help, -h   Show this help.
+
+Output of prefix and exact: a first line "entry" when the result is one
+entry's line, else "list"; then the result as the window would show it:
+headwords each ending with CR LF, or the entry's line from the space after
+its "@" up to its CR.
+
+Exit status:
+  0  done (also when nothing matched, or check found no broken rule)
+  1  check found a broken rule
+  2  usage error, unreadable book, or TEXT that is not valid UTF-8 or has a
+     character that Windows-1256 lacks
+
+Examples:
+  kalimor-query prefix كت
+  kalimor-query exact كتب
+  kalimor-query --book mybook.txt check
+)";
+}
