@@ -15,9 +15,11 @@ int CDictionaryLookup::PrefixListing(CString query, CString& result)
     ScannedEntry entry;
     int matches = 0;
     const char* lastMatch = nullptr;
+    const int length = query.GetLength();
     while (scanner.Next(entry)) {
-        if (entry.headwordLength < query.GetLength() ||
-            std::memcmp(entry.headword, query, static_cast<size_t>(query.GetLength())) != 0)
+        // Most headwords differ in their first byte: test it before calling memcmp.
+        if (entry.headwordLength < length || (length > 0 && entry.headword[0] != query.GetAt(0)) ||
+            std::memcmp(entry.headword, query, static_cast<size_t>(length)) != 0)
             continue;
         result.Append(entry.headword, entry.headwordLength);
         result += "\r\n";
@@ -34,10 +36,11 @@ int CDictionaryLookup::PrefixListing(CString query, CString& result)
 int CDictionaryLookup::ExactLookup(CString word, CString& result)
 {
     m_bEntryShown = false;
+    const int length = static_cast<int>(std::strlen(word));
     EntryScanner scanner(m_pszBook);
     ScannedEntry entry;
     while (scanner.Next(entry)) {
-        if (std::strcmp(entry.headword, word) == 0) {
+        if (entry.headwordLength == length && std::memcmp(entry.headword, word, static_cast<size_t>(length)) == 0) {
             result = EntryScanner::EntryTextAt(entry.marker);
             m_bEntryShown = true;
             break;

@@ -4,20 +4,29 @@
 
 namespace {
 
-const char kEntryMarker[] = "@ ";
 const char kChapterMarker[] = "*1";
+
+// The first "@ " at or after from. Searching for the rare "@" alone and then
+// checking the byte after it is several times faster than a two-byte strstr.
+const char* FindEntryMarker(const char* from)
+{
+    for (const char* at = std::strchr(from, '@'); at; at = std::strchr(at + 1, '@'))
+        if (at[1] == ' ')
+            return at;
+    return nullptr;
+}
 
 }  // namespace
 
 EntryScanner::EntryScanner(const char* text)
-    : m_marker(std::strstr(text, kEntryMarker)), m_headword(new char[kBufferSize])
+    : m_marker(FindEntryMarker(text)), m_headword(new char[kBufferSize])
 {
 }
 
 bool EntryScanner::Next(ScannedEntry& entry)
 {
     if (m_resumeFrom) {
-        m_marker = std::strstr(m_resumeFrom, kEntryMarker);
+        m_marker = FindEntryMarker(m_resumeFrom);
         if (!m_marker)
             m_marker = std::strstr(m_resumeFrom, kChapterMarker);
         m_resumeFrom = nullptr;
@@ -26,9 +35,13 @@ bool EntryScanner::Next(ScannedEntry& entry)
         return false;
 
     const char* token = m_marker + 2;
-    const char* tokenEnd = std::strchr(token, ' ');
+    // Tokens are a few bytes long: byte loops find their end and copy them
+    // sooner than library calls do.
+    const char* tokenEnd = token;
+    while (*tokenEnd != ' ' && *tokenEnd != '\0')
+        ++tokenEnd;
     // A token that no space ends, or one over the limit, ends the walk.
-    if (!tokenEnd || tokenEnd - token > kTokenLimit) {
+    if (*tokenEnd == '\0' || tokenEnd - token > kTokenLimit) {
         m_marker = nullptr;
         return false;
     }
@@ -40,8 +53,10 @@ bool EntryScanner::Next(ScannedEntry& entry)
         headword = token + 1;
         length = length >= 2 ? length - 2 : 0;
     }
-    std::memcpy(m_headword.get(), headword, static_cast<size_t>(length));
-    m_headword[length] = '\0';
+    char* buffer = m_headword.get();
+    for (int i = 0; i < length; ++i)
+        buffer[i] = headword[i];
+    buffer[length] = '\0';
 
     entry.marker = m_marker;
     entry.tokenEnd = tokenEnd;
