@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: the window tests under wine64 and
+# Xvfb, the native tests once under the sanitizers, a bounded fuzz run, and
+# the native tests (with the release-file checks) last.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${KALIMOR_BUILD_DIR:-$root/build}
+
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh"
+"$root/scripts/wine-prefix.sh"
+
+status=0
+echo "== window tests under wine64"
+"$root/scripts/with-display.sh" ctest --test-dir "$build/win64" --output-on-failure || status=1
+echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+"$root/scripts/sanitize.sh" "$build/sanitize" >"$build/sanitize.log" 2>&1 || { tail -n 40 "$build/sanitize.log"; status=1; }
+tail -n 3 "$build/sanitize.log"
+echo "== fuzzing the walk and the lookups for ${KALIMOR_FUZZ_SECONDS:-60} s"
+"$root/scripts/fuzz.sh" "$build/fuzz" "${KALIMOR_FUZZ_SECONDS:-60}" >"$build/fuzz.log" 2>&1 || { tail -n 40 "$build/fuzz.log"; status=1; }
+tail -n 2 "$build/fuzz.log"
+echo "== native tests"
+ctest --test-dir "$build/native" --output-on-failure || status=1
+exit $status
