@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the prefix listing linked into the tests answers: the same code and the
+// same book as the program's, so expectations follow the book when it changes.
+std::string PrefixListingOf(const std::string& query);
+// The lines of a list, without their CR LF.
+std::vector<std::string> ListLines(const std::string& list);
+
+// Queries chosen from the book's own headwords, and answers read from its walk.
+class BookQueries {
+public:
+    BookQueries();
+
+    // The headword of the book's first entry; empty when it has none.
+    std::string FirstHeadword() const;
+    // A shortest prefix that the headwords of at least fewest and at most most
+    // entries begin with, of the first headword in book order that has one; empty when none.
+    std::string PrefixMatching(int fewest, int most) const;
+    // A headword of more than one entry, which the headwords of at most most entries begin with; empty when none.
+    std::string RepeatedHeadword(int most) const;
+    // The headwords that begin with prefix, in book order, repeats included.
+    std::vector<std::string> HeadwordsBeginningWith(std::string_view prefix) const;
+    // The text of the first entry, in book order, whose headword is word.
+    std::string FirstEntryTextOf(const std::string& word) const;
+
+private:
+    // Counts no further than limit + 1.
+    int CountBeginningWith(std::string_view prefix, int limit) const;
+
+    struct Entry {
+        std::string headword;
+        std::string text;
+    };
+    std::vector<Entry> m_entries;              // book order
+    std::vector<std::string> m_sortedHeadwords;
+};

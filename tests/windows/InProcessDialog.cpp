@@ -1,0 +1,55 @@
+#include "InProcessDialog.h"
+
+#include "Encoding.h"
+#include "WindowQueries.h"
+
+#include <vector>
+
+namespace {
+
+std::vector<HWND> ThreadWindows(DWORD threadId)
+{
+    std::vector<HWND> windows;
+    ::EnumThreadWindows(
+        threadId,
+        [](HWND window, LPARAM found) {
+            reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+}  // namespace
+
+InProcessDialog::InProcessDialog(std::function<void()> runModal, const char* caption)
+    : m_thread([this, runModal] {
+          m_threadId = ::GetCurrentThreadId();
+          runModal();
+      })
+{
+    m_window = WaitForThreadWindow(caption);
+}
+
+InProcessDialog::~InProcessDialog()
+{
+    if (m_window)
+        ::PostMessageA(m_window, WM_COMMAND, IDCANCEL, 0);
+    else
+        ::PostThreadMessageA(m_threadId, WM_QUIT, 0, 0);  // ends a modal loop whose window never showed
+    m_thread.join();
+}
+
+HWND InProcessDialog::WaitForThreadWindow(const char* caption) const
+{
+    std::string wanted = Utf8ToArabicAnsi(caption);
+    HWND found = nullptr;
+    WaitUntil([&] {
+        for (HWND window : ThreadWindows(m_threadId)) {
+            if (::IsWindowVisible(window) && WindowText(window) == wanted)
+                found = window;
+        }
+        return found != nullptr;
+    });
+    return found;
+}

@@ -1,0 +1,182 @@
+// The main window and the About window run inside the test process from the
+// program's own resources: what cannot be asked across processes under Wine.
+#include "DictionaryDlg.h"
+#include "Encoding.h"
+#include "ImportPatch.h"
+#include "InProcessDialog.h"
+#include "LayoutChecks.h"
+#include "WindowQueries.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+namespace {
+
+// The dialog manager converts a control's position and its size each on their own.
+RECT ToPixels(HWND dialog, const DialogUnitRect& units)
+{
+    RECT mapped = {units.x, units.y, units.width, units.height};
+    ::MapDialogRect(dialog, &mapped);
+    return {mapped.left, mapped.top, mapped.left + mapped.right, mapped.top + mapped.bottom};
+}
+
+RECT RectInClient(HWND dialog, HWND control)
+{
+    RECT rect;
+    ::GetWindowRect(control, &rect);
+    ::MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void ExpectRectsInDialogUnits(HWND dialog, const DialogLayout& layout)
+{
+    RECT client;
+    ::GetClientRect(dialog, &client);
+    RECT size = ToPixels(dialog, {0, 0, layout.clientWidth, layout.clientHeight});
+    EXPECT_EQ(client.right, size.right);
+    EXPECT_EQ(client.bottom, size.bottom);
+
+    std::vector<HWND> controls = ChildWindows(dialog);
+    ASSERT_EQ(controls.size(), layout.controls.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlLayout& expected = layout.controls[i];
+        SCOPED_TRACE(testing::Message() << "control #" << i + 1 << ", id " << expected.id);
+        RECT want = ToPixels(dialog, expected.rect);
+        RECT got = RectInClient(dialog, controls[i]);
+        EXPECT_EQ(got.left, want.left);
+        EXPECT_EQ(got.top, want.top);
+        if (!expected.sizedByContent) {
+            EXPECT_EQ(got.right, want.right);
+            EXPECT_EQ(got.bottom, want.bottom);
+        }
+    }
+}
+
+std::wstring MenuText(HMENU menu, int position)
+{
+    wchar_t text[256] = {};
+    ::GetMenuStringW(menu, static_cast<UINT>(position), text, 256, MF_BYPOSITION);
+    return text;
+}
+
+class InProcessSearchWindow : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_NE(m_dialog.Window(), nullptr); }
+
+    InProcessDialog m_dialog{[] {
+                                 CDictionaryDlg dialog;
+                                 dialog.DoModal();
+                             },
+                             SearchWindowLayout().caption};
+};
+
+TEST_F(InProcessSearchWindow, ControlsStandWhereTheTemplateSaysInDialogUnits)
+{
+    ExpectControlsAsLaidOut(m_dialog.Window(), SearchWindowLayout());
+    ExpectRectsInDialogUnits(m_dialog.Window(), SearchWindowLayout());
+}
+
+TEST_F(InProcessSearchWindow, AboutWindowControlsStandWhereTheTemplateSaysInDialogUnits)
+{
+    HWND button = ::GetDlgItem(m_dialog.Window(), IDC_ABOUT);
+    ::PostMessageA(m_dialog.Window(), WM_COMMAND, MAKEWPARAM(IDC_ABOUT, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    HWND about = m_dialog.WaitForThreadWindow(AboutWindowLayout().caption);
+    ASSERT_NE(about, nullptr);
+    ExpectControlsAsLaidOut(about, AboutWindowLayout());
+    ExpectRectsInDialogUnits(about, AboutWindowLayout());
+    ::PostMessageA(about, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(about); }));
+}
+
+TEST_F(InProcessSearchWindow, SystemMenuEndsWithASeparatorAndTheAboutItemAfterTheSystemsOwnItems)
+{
+    HMENU menu = ::GetSystemMenu(m_dialog.Window(), FALSE);
+    ASSERT_NE(menu, nullptr);
+    int count = ::GetMenuItemCount(menu);
+    ASSERT_GE(count, 3);
+
+    EXPECT_EQ(::GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
+    EXPECT_EQ(::GetMenuState(menu, static_cast<UINT>(count - 1), MF_BYPOSITION) & (MF_SEPARATOR | MF_POPUP), 0u);
+    wchar_t aboutString[256] = {};
+    ASSERT_GT(::LoadStringW(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, aboutString, 256), 0);
+    EXPECT_EQ(MenuText(menu, count - 1), aboutString);
+    EXPECT_EQ(MenuText(menu, count - 1), ArabicAnsiToWide(Utf8ToArabicAnsi("عن البرنامج")));
+    EXPECT_TRUE(::GetMenuState(menu, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR);
+
+    bool hasClose = false;
+    for (int position = 0; position < count - 2; ++position) {
+        UINT id = ::GetMenuItemID(menu, position);
+        bool separator = ::GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_SEPARATOR;
+        EXPECT_TRUE(separator || id >= SC_SIZE) << "item " << position << " is not the system's own: " << id;
+        hasClose = hasClose || id == SC_CLOSE;
+    }
+    EXPECT_TRUE(hasClose);
+}
+
+TEST_F(InProcessSearchWindow, BigAndSmallIconsAreTheApplicationIcon)
+{
+    HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageA(m_dialog.Window(), WM_GETICON, ICON_BIG, 0)), icon);
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageA(m_dialog.Window(), WM_GETICON, ICON_SMALL, 0)), icon);
+}
+
+TEST_F(InProcessSearchWindow, QueryDragIconGivesTheApplicationIcon)
+{
+    HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageA(m_dialog.Window(), WM_QUERYDRAGICON, 0, 0)), icon);
+}
+
+// The last DrawIcon call of code linked into the test program.
+struct DrawIconCall {
+    std::atomic<bool> made{false};
+    int x = 0;
+    int y = 0;
+    HICON icon = nullptr;
+};
+DrawIconCall lastDrawIcon;
+
+BOOL WINAPI RecordDrawIcon(HDC, int x, int y, HICON icon)
+{
+    lastDrawIcon.x = x;
+    lastDrawIcon.y = y;
+    lastDrawIcon.icon = icon;
+    lastDrawIcon.made = true;
+    return TRUE;
+}
+
+// Makes the window paint now, even when it has no client area to update.
+void PaintNow(HWND window)
+{
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_UPDATENOW);
+}
+
+TEST_F(InProcessSearchWindow, MinimizedWindowDrawsItsIconCentredOnItsClientArea)
+{
+    ImportPatch patch("user32.dll", "DrawIcon", reinterpret_cast<void*>(&RecordDrawIcon));
+    ASSERT_TRUE(patch.Applied());
+    HWND window = m_dialog.Window();
+
+    lastDrawIcon.made = false;
+    PaintNow(window);
+    EXPECT_FALSE(lastDrawIcon.made) << "a window that is not minimized paints no icon";
+
+    ::ShowWindow(window, SW_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return ::IsIconic(window) != FALSE; }));
+    RECT client;
+    ::GetClientRect(window, &client);
+    // Wine minimizes to a bar without client area, which gives the truncating case of the arithmetic.
+    ASSERT_EQ(client.right, 0);
+    ASSERT_EQ(client.bottom, 0);
+    ASSERT_EQ(::GetSystemMetrics(SM_CXICON), 32);
+    ASSERT_EQ(::GetSystemMetrics(SM_CYICON), 32);
+    PaintNow(window);
+    ASSERT_TRUE(WaitUntil([] { return lastDrawIcon.made.load(); }));
+    EXPECT_EQ(lastDrawIcon.x, -15) << "(0 - 32 + 1) / 2 truncates toward zero";
+    EXPECT_EQ(lastDrawIcon.y, -15);
+    EXPECT_EQ(lastDrawIcon.icon, ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+#include "ProgramProcess.h"
+
+#include "WindowQueries.h"
+
+namespace {
+
+constexpr DWORD kStartTimeoutMs = 30000;
+const char kMainCaption[] = "Kalimor";
+
+}  // namespace
+
+ProgramProcess::ProgramProcess(const std::string& path)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    std::string commandLine = "\"" + path + "\"";
+    if (!::CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &m_process))
+        return;
+    WaitUntil([&] { return (m_mainWindow = FindMainWindow()) != nullptr; }, kStartTimeoutMs);
+}
+
+ProgramProcess::~ProgramProcess()
+{
+    if (!m_process.hProcess)
+        return;
+    if (!Exits(0)) {
+        ::TerminateProcess(m_process.hProcess, 1);
+        Exits();
+    }
+    ::CloseHandle(m_process.hThread);
+    ::CloseHandle(m_process.hProcess);
+}
+
+HWND ProgramProcess::FindMainWindow() const
+{
+    for (HWND window : TopLevelWindowsOf(m_process.dwProcessId)) {
+        if (::IsWindowVisible(window) && WindowText(window) == kMainCaption)
+            return window;
+    }
+    return nullptr;
+}
+
+bool ProgramProcess::Exits(DWORD timeoutMs) const
+{
+    return ::WaitForSingleObject(m_process.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+bool ProgramProcess::Responds(DWORD timeoutMs) const
+{
+    DWORD_PTR reply = 0;
+    return ::SendMessageTimeoutA(m_mainWindow, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &reply) != 0;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The real program, started in a process of its own and ended, if it still
+// runs, when this object goes.
+class ProgramProcess {
+public:
+    explicit ProgramProcess(const std::string& path);
+    ~ProgramProcess();
+    ProgramProcess(const ProgramProcess&) = delete;
+    ProgramProcess& operator=(const ProgramProcess&) = delete;
+
+    // The main window, captioned "Kalimor"; null when the program did not show it in time.
+    HWND MainWindow() const { return m_mainWindow; }
+    DWORD Id() const { return m_process.dwProcessId; }
+    HANDLE Handle() const { return m_process.hProcess; }
+
+    // Waits up to timeoutMs for the process to end; true when it has.
+    bool Exits(DWORD timeoutMs = 10000) const;
+    // True when the main window's thread answers a sent message within timeoutMs.
+    bool Responds(DWORD timeoutMs = 5000) const;
+
+private:
+    HWND FindMainWindow() const;
+
+    PROCESS_INFORMATION m_process = {};
+    HWND m_mainWindow = nullptr;
+};

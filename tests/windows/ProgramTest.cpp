@@ -1,0 +1,92 @@
+#include "ProgramTest.h"
+
+#include "SystemInput.h"
+#include "WindowQueries.h"
+#include "resource.h"
+
+namespace {
+
+std::string& ProgramPathStorage()
+{
+    static std::string path;
+    return path;
+}
+
+}  // namespace
+
+const std::string& ProgramPath()
+{
+    return ProgramPathStorage();
+}
+
+void SetProgramPath(const std::string& path)
+{
+    ProgramPathStorage() = path;
+}
+
+const BookQueries& Book()
+{
+    static const BookQueries book;
+    return book;
+}
+
+void ProgramTest::SetUp()
+{
+    m_program = std::make_unique<ProgramProcess>(ProgramPath());
+    m_main = m_program->MainWindow();
+    ASSERT_NE(m_main, nullptr) << "no window captioned Kalimor from " << ProgramPath();
+    m_search = ::GetDlgItem(m_main, IDC_SEARCH);
+    m_result = ::GetDlgItem(m_main, IDC_RESULT);
+    ASSERT_NE(m_search, nullptr);
+    ASSERT_NE(m_result, nullptr);
+}
+
+std::string ProgramTest::SearchText() const
+{
+    return WindowText(m_search);
+}
+
+std::string ProgramTest::ResultText() const
+{
+    return WindowText(m_result);
+}
+
+void ProgramTest::FocusSearchBox() const
+{
+    ClickAt(CenterOf(m_search));
+    ASSERT_TRUE(WaitForFocus(m_search));
+    PressKey(VK_END);
+}
+
+void ProgramTest::ExpectBoxes(const std::string& search, const std::string& result) const
+{
+    WaitUntil([&] { return SearchText() == search && ResultText() == result; });
+    EXPECT_EQ(SearchText(), search);
+    EXPECT_EQ(ResultText(), result);
+}
+
+bool ProgramTest::WaitForFocus(HWND control) const
+{
+    return WaitUntil([&] { return FocusOfThreadOf(m_main) == control; });
+}
+
+int ProgramTest::SearchCaret() const
+{
+    DWORD start = 0;
+    ::SendMessageA(m_search, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    return static_cast<int>(start);
+}
+
+HWND ProgramTest::WaitForAboutWindow() const
+{
+    HWND about = nullptr;
+    WaitUntil([&] { return (about = OwnedDialogOf(m_program->Id(), m_main)) != nullptr; });
+    return about;
+}
+
+void ProgramTest::TypeQuery(const std::string& query) const
+{
+    FocusSearchBox();
+    TypeArabicAnsi(query);
+    ExpectBoxes(query, PrefixListingOf(query));
+}

@@ -1,0 +1,77 @@
+// Mouse clicks into the result box: a click on a listed headword shows its
+// entry; a click into a shown entry changes nothing.
+#include "ProgramTest.h"
+#include "SystemInput.h"
+#include "WindowQueries.h"
+
+#include <algorithm>
+
+namespace {
+
+class ResultPick : public ProgramTest {
+protected:
+    // Types a query that lists two or three headwords; returns the list's lines.
+    std::vector<std::string> ShowShortList()
+    {
+        std::string query = Book().PrefixMatching(2, 3);
+        EXPECT_FALSE(query.empty()) << "no prefix that two or three headwords of the book begin with";
+        TypeQuery(query);
+        return ListLines(PrefixListingOf(query));
+    }
+};
+
+TEST_F(ResultPick, ClickOnAListedHeadwordShowsItsEntry)
+{
+    std::vector<std::string> lines = ShowShortList();
+    ASSERT_GE(lines.size(), 2u);
+    ClickAt(PointInLine(m_result, 1));
+    ASSERT_TRUE(WaitForFocus(m_result));
+    ExpectBoxes(lines[1], Book().FirstEntryTextOf(lines[1]));
+    EXPECT_FALSE(ResultText().empty());
+}
+
+TEST_F(ResultPick, ClickIntoAShownEntryChangesNothing)
+{
+    std::string query = Book().PrefixMatching(1, 1);
+    ASSERT_FALSE(query.empty());
+    TypeQuery(query);
+    std::string entry = ResultText();
+    ClickAt(PointInCharacter(m_result, static_cast<int>(entry.size() / 2)));
+    ASSERT_TRUE(WaitForFocus(m_result));
+    ExpectBoxes(query, entry);
+}
+
+TEST_F(ResultPick, ClickOnTheEmptyLineAfterTheListEmptiesBothBoxes)
+{
+    std::vector<std::string> lines = ShowShortList();
+    ASSERT_GE(lines.size(), 2u);
+    // The empty line holds no character to aim at: it lies one line below the last headword.
+    POINT first = PointInCharacter(m_result, 0);
+    POINT second = PointInCharacter(m_result, static_cast<int>(::SendMessageA(m_result, EM_LINEINDEX, 1, 0)));
+    int lastLine = static_cast<int>(::SendMessageA(m_result, EM_GETLINECOUNT, 0, 0)) - 2;
+    POINT last = PointInCharacter(m_result, static_cast<int>(::SendMessageA(m_result, EM_LINEINDEX, lastLine, 0)));
+    POINT emptyLine = {CenterOf(m_result).x, last.y + (second.y - first.y)};
+    RECT box;
+    ::GetWindowRect(m_result, &box);
+    ASSERT_LT(emptyLine.y, box.bottom) << "the list must leave its empty last line in view";
+
+    ClickAt(emptyLine);
+    ASSERT_TRUE(WaitForFocus(m_result));
+    ExpectBoxes("", "");
+}
+
+TEST_F(ResultPick, PickingARepeatedHeadwordShowsItsFirstEntry)
+{
+    std::string word = Book().RepeatedHeadword(3);
+    if (word.empty())
+        GTEST_SKIP() << "no headword of the book is repeated in a list short enough to click";
+    TypeQuery(word);
+    std::vector<std::string> lines = ListLines(ResultText());
+    auto later = std::find(lines.rbegin(), lines.rend(), word);
+    ASSERT_NE(later, lines.rend());
+    ClickAt(PointInLine(m_result, static_cast<int>(lines.rend() - later) - 1));
+    ASSERT_TRUE(WaitForFocus(m_result));
+    ExpectBoxes(word, Book().FirstEntryTextOf(word));
+}
+
+}  // namespace

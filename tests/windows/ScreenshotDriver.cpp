@@ -1,0 +1,109 @@
+// Drives the program into the states that scripts/screenshots.sh pictures: a
+// list of headwords, one entry, the About window. For each it writes the
+// window's rectangle on the screen ("x y width height") to DIR/NAME.request
+// and waits until the script has taken the picture and removed the file. At
+// the end it writes DIR/done, or DIR/failed with the reason.
+#include "BookQueries.h"
+#include "ProgramProcess.h"
+#include "SystemInput.h"
+#include "WindowQueries.h"
+#include "resource.h"
+
+#include <fstream>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+constexpr DWORD kPictureTimeoutMs = 60000;
+
+class Pictures {
+public:
+    explicit Pictures(std::string directory) : m_directory(std::move(directory)) {}
+
+    void Take(const std::string& name, HWND window) const
+    {
+        RECT rect;
+        ::GetWindowRect(window, &rect);
+        std::string request = m_directory + "/" + name + ".request";
+        std::string written = request + ".new";
+        std::ofstream(written) << rect.left << ' ' << rect.top << ' ' << rect.right - rect.left << ' '
+                               << rect.bottom - rect.top << '\n';
+        // Renamed into place whole, so the script never reads half a request.
+        ::MoveFileA(written.c_str(), request.c_str());
+        if (!WaitUntil([&] { return ::GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES; },
+                       kPictureTimeoutMs))
+            throw std::runtime_error("no picture taken of " + name);
+    }
+
+    void Finish(const std::string& outcome, const std::string& reason = {}) const
+    {
+        std::ofstream(m_directory + "/" + outcome) << reason << '\n';
+    }
+
+private:
+    std::string m_directory;
+};
+
+void Expect(bool condition, const char* what)
+{
+    if (!condition)
+        throw std::runtime_error(what);
+}
+
+void Drive(const std::string& programPath, const Pictures& pictures)
+{
+    ProgramProcess program(programPath);
+    HWND main = program.MainWindow();
+    Expect(main != nullptr, "the program showed no main window");
+    HWND search = ::GetDlgItem(main, IDC_SEARCH);
+    HWND result = ::GetDlgItem(main, IDC_RESULT);
+
+    BookQueries book;
+    std::string query = book.PrefixMatching(4, 12);
+    if (query.empty())
+        query = book.PrefixMatching(2, 100000);
+    Expect(!query.empty(), "the book has no prefix shared by two headwords");
+    ClickAt(CenterOf(search));
+    TypeArabicAnsi(query);
+    std::string list = PrefixListingOf(query);
+    Expect(WaitUntil([&] { return WindowText(result) == list; }), "the list did not show");
+    pictures.Take("main-list", main);
+
+    std::string word = ListLines(list).at(1);
+    ClickAt(PointInLine(result, 1));
+    std::string entry = book.FirstEntryTextOf(word);
+    Expect(WaitUntil([&] { return WindowText(result) == entry; }), "the picked entry did not show");
+    pictures.Take("main-entry", main);
+
+    ClickAt(CenterOf(::GetDlgItem(main, IDC_ABOUT)));
+    HWND about = nullptr;
+    Expect(WaitUntil([&] { return (about = OwnedDialogOf(program.Id(), main)) != nullptr; }),
+           "the About window did not open");
+    pictures.Take("about", about);
+
+    PressKey(VK_RETURN);
+    Expect(WaitUntil([&] { return !::IsWindow(about); }), "the About window did not close");
+    PressKey(VK_ESCAPE);
+    Expect(program.Exits(), "the program did not end on Escape");
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::cerr << "usage: " << argv[0] << " HANDSHAKE-DIRECTORY PROGRAM.exe\n";
+        return 2;
+    }
+    Pictures pictures(argv[1]);
+    try {
+        Drive(argv[2], pictures);
+    } catch (const std::exception& failure) {
+        pictures.Finish("failed", failure.what());
+        return 1;
+    }
+    pictures.Finish("done");
+    return 0;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Polls condition until it holds or timeoutMs has passed; true when it held.
+template <class Condition>
+bool WaitUntil(Condition condition, DWORD timeoutMs = 10000)
+{
+    DWORD start = ::GetTickCount();
+    while (!condition()) {
+        if (::GetTickCount() - start > timeoutMs)
+            return false;
+        ::Sleep(10);
+    }
+    return true;
+}
+
+// The window's text as its program holds it (Windows-1256 bytes for the
+// program's ANSI controls), read with WM_GETTEXT, which works across
+// processes; "<no answer>" when the window's thread does not answer.
+std::string WindowText(HWND window);
+
+// Top-level windows of a process, visible or not.
+std::vector<HWND> TopLevelWindowsOf(DWORD processId);
+// Visible top-level windows of every process.
+std::vector<HWND> VisibleTopLevelWindows();
+// The visible dialog box of a process that is owned by owner, or null.
+HWND OwnedDialogOf(DWORD processId, HWND owner);
+// Direct children in z-order, which for a dialog is its template's order.
+std::vector<HWND> ChildWindows(HWND parent);
+std::string ClassNameOf(HWND window);
+
+// The window of the window's thread that holds the keyboard focus.
+HWND FocusOfThreadOf(HWND window);
