@@ -36,14 +36,14 @@ const ModeSpec kModes[] = {
 const OptionSpec* FindOption(std::string_view name)
 {
     auto it = std::find_if(std::begin(kOptions), std::end(kOptions),
-                           [&](const OptionSpec& spec) { return spec.name == name; });
+                           [&](const OptionSpec& row) { return row.name == name; });
     return it == std::end(kOptions) ? nullptr : it;
 }
 
 const ModeSpec* FindMode(std::string_view word)
 {
     auto it = std::find_if(std::begin(kModes), std::end(kModes),
-                           [&](const ModeSpec& spec) { return spec.word == word; });
+                           [&](const ModeSpec& row) { return row.word == word; });
     return it == std::end(kModes) ? nullptr : it;
 }
 
@@ -63,15 +63,15 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args)
     std::vector<Option> seen;
     std::size_t i = 0;
     for (; i < args.size() && !args[i].empty() && args[i][0] == '-'; ++i) {
-        const OptionSpec* spec = FindOption(args[i]);
-        if (!spec)
+        const OptionSpec* row = FindOption(args[i]);
+        if (!row)
             return Error("unknown option " + args[i]);
-        if (std::find(seen.begin(), seen.end(), spec->option) != seen.end())
+        if (std::find(seen.begin(), seen.end(), row->option) != seen.end())
             return Error(args[i] + " is given twice");
-        seen.push_back(spec->option);
-        if (spec->value && i + 1 == args.size())
-            return Error(std::string(spec->name) + " needs " + spec->value);
-        switch (spec->option) {
+        seen.push_back(row->option);
+        if (row->value && i + 1 == args.size())
+            return Error(std::string(row->name) + " needs " + row->value);
+        switch (row->option) {
         case Option::Book: invocation.bookPath = args[++i]; break;
         case Option::Raw: invocation.raw = true; break;
         case Option::Help: invocation.mode = Mode::Help; parsed.ok = true; return parsed;
