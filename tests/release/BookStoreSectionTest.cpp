@@ -1,29 +1,21 @@
 #include "BaseRelocations.h"
-#include "CoffSymbols.h"
+#include "ConstantFunctions.h"
 #include "Hex.h"
 #include "ReleaseFile.h"
 #include "Win32Values.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace {
 
 using namespace win32;
 
-// i386 COFF puts "_" before every C-level name, so the Itanium-mangled
-// BookStore::GetStart() and BookStore::GetLength() carry two.
-const std::string kGetStart = "__ZN9BookStore8GetStartEv";
-const std::string kGetLength = "__ZN9BookStore9GetLengthEv";
-
-constexpr std::uint8_t kMovEaxImm32 = 0xB8;
-constexpr std::uint8_t kRet = 0xC3;
-
-// The section ".code" and the symbols defined in it, by name, without the section's own symbol.
+// The section ".code", read as functions that return constants. The release
+// has no symbols, so the two operations are told apart by what they return:
+// GetStart an address inside the image, GetLength a count.
 class BookStoreSectionTest : public testing::Test {
 protected:
     void SetUp() override
@@ -31,58 +23,44 @@ protected:
         const pe::PeImage& image = ReleaseImage();
         m_section = image.FindSection(".code");
         ASSERT_NE(m_section, nullptr) << "no section .code";
-        const auto sectionNumber = static_cast<std::int16_t>(m_section - image.Sections().data() + 1);
-        for (const pe::Symbol& symbol : pe::ReadSymbols(image)) {
-            const bool sectionSymbol = symbol.storageClass == pe::kClassStatic && symbol.name == m_section->name;
-            if (symbol.sectionNumber == sectionNumber && !sectionSymbol)
-                m_symbols[symbol.name] = symbol;
-        }
+        ASSERT_NO_THROW(m_functions = pe::ReadConstantFunctions(image.SectionData(*m_section)));
+        for (const pe::ConstantFunction& function : m_functions)
+            (IsImageAddress(function.value) ? m_getStart : m_getLength) = function;
     }
 
-    // The constant that `mov eax, imm32; ret` at the function returns; nothing for other code.
-    std::optional<std::uint32_t> ConstantReturned(const std::string& function) const
+    static bool IsImageAddress(std::uint32_t value)
     {
-        const pe::ByteView code = ReleaseImage().SectionData(*m_section).Sub(m_symbols.at(function).value, 6);
-        if (code.U8(0) != kMovEaxImm32 || code.U8(5) != kRet)
-            return std::nullopt;
-        return code.U32(1);
+        const pe::PeImage& image = ReleaseImage();
+        return value >= image.ImageBase() && image.SectionOfRva(value - image.ImageBase()) != nullptr;
     }
 
     const pe::Section* m_section = nullptr;
-    std::map<std::string, pe::Symbol> m_symbols;
+    std::vector<pe::ConstantFunction> m_functions;
+    std::optional<pe::ConstantFunction> m_getStart;
+    std::optional<pe::ConstantFunction> m_getLength;
 };
 
 TEST_F(BookStoreSectionTest, HoldsOnlyTheTwoOperations)
 {
     EXPECT_EQ(Hex(m_section->characteristics & (IMAGE_SCN_CNT_CODE | IMAGE_SCN_MEM_EXECUTE | IMAGE_SCN_MEM_WRITE)),
               Hex(IMAGE_SCN_CNT_CODE | IMAGE_SCN_MEM_EXECUTE));
-    std::vector<std::string> names;
-    for (const auto& [name, symbol] : m_symbols) {
-        names.push_back(name);
-        EXPECT_EQ(symbol.storageClass, pe::kClassExternal) << name;
-        EXPECT_EQ(symbol.type, pe::kTypeFunction) << name;
-    }
-    EXPECT_EQ(names, (std::vector<std::string>{kGetStart, kGetLength}));  // in name order
+    EXPECT_EQ(m_functions.size(), 2u);
+    EXPECT_TRUE(m_getStart.has_value()) << "no function returns an address";
+    EXPECT_TRUE(m_getLength.has_value()) << "no function returns a count";
 }
 
 TEST_F(BookStoreSectionTest, GetLengthReturnsTheSizeOfTheBook)
 {
-    ASSERT_EQ(m_symbols.count(kGetLength), 1u);
-    const std::optional<std::uint32_t> length = ConstantReturned(kGetLength);
-    ASSERT_TRUE(length.has_value()) << "GetLength is not mov eax, imm32; ret";
-    EXPECT_EQ(*length, BookFile().size());
+    ASSERT_TRUE(m_getLength.has_value());
+    EXPECT_EQ(m_getLength->value, BookFile().size());
 }
 
 TEST_F(BookStoreSectionTest, GetStartReturnsTheBookWithItsTerminatorInReadOnlyInitializedData)
 {
-    ASSERT_EQ(m_symbols.count(kGetStart), 1u);
-    const std::optional<std::uint32_t> start = ConstantReturned(kGetStart);
-    ASSERT_TRUE(start.has_value()) << "GetStart is not mov eax, imm32; ret";
-
+    ASSERT_TRUE(m_getStart.has_value());
     const pe::PeImage& image = ReleaseImage();
-    const std::uint32_t rva = *start - image.ImageBase();
+    const std::uint32_t rva = m_getStart->value - image.ImageBase();
     const pe::Section* section = image.SectionOfRva(rva);
-    ASSERT_NE(section, nullptr) << "GetStart points outside the image: " << Hex(*start);
     EXPECT_EQ(Hex(section->characteristics & (IMAGE_SCN_CNT_INITIALIZED_DATA | IMAGE_SCN_CNT_CODE |
                                               IMAGE_SCN_MEM_EXECUTE | IMAGE_SCN_MEM_WRITE)),
               Hex(IMAGE_SCN_CNT_INITIALIZED_DATA))
@@ -97,12 +75,27 @@ TEST_F(BookStoreSectionTest, GetStartReturnsTheBookWithItsTerminatorInReadOnlyIn
 // GetStart's constant is an address, so it must move with an image that the loader may move.
 TEST_F(BookStoreSectionTest, GetStartIsRelocatedWithTheImage)
 {
-    ASSERT_EQ(m_symbols.count(kGetStart), 1u);
+    ASSERT_TRUE(m_getStart.has_value());
     const pe::PeImage& image = ReleaseImage();
     const bool movable = (image.DllCharacteristics() & IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE) != 0;
-    const std::uint32_t immediate = m_section->virtualAddress + m_symbols.at(kGetStart).value + 1;
+    const std::uint32_t immediate = m_section->virtualAddress + m_getStart->offset + 1;
     EXPECT_TRUE(!movable || pe::ReadHighLowRelocations(image).count(immediate) == 1)
         << "no base relocation for GetStart's address at RVA " << Hex(immediate);
+}
+
+// Code of any other shape in the section is refused, not skipped.
+TEST_F(BookStoreSectionTest, AnyOtherCodeInTheSectionIsRefused)
+{
+    const std::string_view section = ReleaseImage().SectionData(*m_section).Chars();
+    const auto read = [](std::string bytes) {
+        pe::ReadConstantFunctions({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+    };
+    const std::string pushEbp = "\x55";
+    const std::string returnZero = "\x31\xC0\xC3";  // xor eax, eax; ret
+    const std::string movWithoutRet("\xB8\x01\x00\x00\x00", 5);
+    EXPECT_THROW(read(pushEbp + std::string(section)), pe::MalformedFile);
+    EXPECT_THROW(read(std::string(section) + returnZero), pe::MalformedFile);
+    EXPECT_THROW(read(std::string(section) + movWithoutRet), pe::MalformedFile);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #include "BaseRelocations.h"
-#include "CoffSymbols.h"
+#include "ConstantFunctions.h"
 #include "DialogTemplateEx.h"
 #include "IconGroup.h"
 #include "ReleaseFile.h"
@@ -15,11 +15,12 @@
 
 namespace {
 
-// Reads everything that the checks read: headers, symbols, relocations and every resource.
+// Reads everything that the checks read: headers, the book store's code, relocations and every resource.
 void ReadEverything(const std::vector<std::uint8_t>& bytes)
 {
     const pe::PeImage image(bytes);
-    pe::ReadSymbols(image);
+    if (const pe::Section* code = image.FindSection(".code"))
+        pe::ReadConstantFunctions(image.SectionData(*code));
     pe::ReadHighLowRelocations(image);
     const pe::ResourceTree resources(image);
     for (const pe::Resource& resource : resources.All()) {
@@ -50,7 +51,7 @@ TEST(MalformedFileTest, WholeReleaseFileReads)
     EXPECT_NO_THROW(ReadEverything(ReleaseBytes()));
 }
 
-// Cut inside the headers, the section table, the resources or the symbols.
+// Cut inside the headers, the section table, the resources or the last section.
 TEST(MalformedFileTest, TruncatedFileIsRefused)
 {
     const std::vector<std::uint8_t> bytes = ReleaseBytes();
@@ -61,7 +62,7 @@ TEST(MalformedFileTest, TruncatedFileIsRefused)
         0, 2, 0x3C, 0x80, 0x100, 0x200,
         resources->rawOffset + 1, resources->rawOffset + resources->virtualSize / 2,
         resources->rawOffset + resources->virtualSize - 1,
-        image.SymbolTableOffset() + 100, bytes.size() - 1};
+        bytes.size() - 1};
     for (std::size_t cut : cuts) {
         ASSERT_LT(cut, bytes.size());
         EXPECT_THROW(ReadEverything({bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(cut)}),

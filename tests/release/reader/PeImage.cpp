@@ -57,6 +57,7 @@ PeImage::PeImage(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes))
     const ByteView coff = file.Sub(peOffset + 4, kCoffHeaderSize);
     m_machine = coff.U16(0);
     const std::uint16_t sectionCount = coff.U16(2);
+    m_timeDateStamp = coff.U32(4);
     m_symbolTableOffset = coff.U32(8);
     m_symbolCount = coff.U32(12);
     const std::uint16_t optionalSize = coff.U16(16);
@@ -92,6 +93,7 @@ void PeImage::ReadSections(ByteView table, std::uint16_t count)
         section.rawSize = header.U32(16);
         section.rawOffset = header.U32(20);
         section.characteristics = header.U32(36);
+        File().Sub(section.rawOffset, section.rawSize);  // refuses a section that the file does not hold
         m_sections.push_back(section);
     }
 }
@@ -133,6 +135,8 @@ ByteView PeImage::AtRva(std::uint32_t rva, std::uint32_t length) const
 
 std::string PeImage::StringTableEntry(std::uint32_t offset) const
 {
+    if (m_symbolTableOffset == 0)
+        throw MalformedFile("no string table");
     const std::size_t tableOffset = m_symbolTableOffset + std::size_t{m_symbolCount} * kSymbolSize;
     const ByteView table = File().Sub(tableOffset, File().U32(tableOffset));
     const std::string_view chars = table.From(offset).Chars();

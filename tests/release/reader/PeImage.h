@@ -38,6 +38,7 @@ public:
 
     std::uint16_t Machine() const { return m_machine; }
     std::uint16_t Characteristics() const { return m_characteristics; }
+    std::uint32_t TimeDateStamp() const { return m_timeDateStamp; }
     std::uint16_t Subsystem() const { return m_subsystem; }
     std::uint16_t DllCharacteristics() const { return m_dllCharacteristics; }
     std::uint32_t ImageBase() const { return m_imageBase; }
@@ -62,6 +63,7 @@ private:
     std::vector<std::uint8_t> m_bytes;
     std::uint16_t m_machine = 0;
     std::uint16_t m_characteristics = 0;
+    std::uint32_t m_timeDateStamp = 0;
     std::uint16_t m_subsystem = 0;
     std::uint16_t m_dllCharacteristics = 0;
     std::uint32_t m_imageBase = 0;
