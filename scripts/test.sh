@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the window tests under wine64 and
-# Xvfb, the native tests once under the sanitizers, a bounded fuzz run, and
-# the native tests (with the release-file checks) last.
+# Xvfb, the native tests once under the sanitizers, a bounded fuzz run, the
+# native tests (with the release-file checks), and last the release package
+# built twice to see that it comes out the same.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KALIMOR_BUILD_DIR:-$root/build}
@@ -21,4 +22,8 @@ echo "== fuzzing the walk and the lookups for ${KALIMOR_FUZZ_SECONDS:-60} s"
 tail -n 2 "$build/fuzz.log"
 echo "== native tests"
 ctest --test-dir "$build/native" --output-on-failure || status=1
+
+echo "== the release package, built twice from the last commit in two directories"
+"$root/tests/release/check-reproducible.sh" || status=1
+
 exit $status

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the release package twice, from clean exports of the last commit in
+# two different directories, and checks that the program and the zip come out
+# byte for byte the same, and that the package holds what it should.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# Paths of different lengths and depths, so that any path in the output shows.
+runs=("$tmp/a" "$tmp/second/release-built-elsewhere")
+for run in "${runs[@]}"; do
+  mkdir -p "$run"
+  KALIMOR_RELEASE_WORK=$run/work KALIMOR_DIST_DIR=$run/dist "$root/scripts/release.sh" >"$run/log" 2>&1 ||
+    { tail -n 40 "$run/log"; exit 1; }
+done
+
+status=0
+programs=("${runs[0]}/work/build/app/Kalimor.exe" "${runs[1]}/work/build/app/Kalimor.exe")
+zips=("${runs[0]}"/dist/*.zip "${runs[1]}"/dist/*.zip)
+sha256sum "${programs[@]}" "${zips[@]}" | sed "s|$tmp/||"
+cmp "${programs[@]}" || status=1
+cmp "${zips[@]}" || status=1
+
+# The package: its files in this order, their checksums right, its program the one that was built.
+unpacked=$tmp/unpacked
+python3 -m zipfile -e "${zips[0]}" "$unpacked"
+package=("$unpacked"/Kalimor-*)
+listed=$(python3 -c 'import sys, zipfile; print(*zipfile.ZipFile(sys.argv[1]).namelist())' "${zips[0]}")
+name=$(basename "${package[0]}")
+expected="$name/README.txt $name/Kalimor.exe $name/COPYING $name/BOOK-NOTICE.txt $name/SHA256SUMS"
+if [ "$listed" != "$expected" ]; then
+  echo "the zip holds: $listed; expected: $expected" >&2
+  status=1
+fi
+(cd "${package[0]}" && sha256sum --quiet -c SHA256SUMS) || status=1
+cmp "${programs[0]}" "${package[0]}/Kalimor.exe" || status=1
+
+[ $status -eq 0 ] && echo "the release is the same, byte for byte, from both directories"
+exit $status
