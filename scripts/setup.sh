@@ -10,7 +10,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   wine64 xvfb x11-utils imagemagick
   locales fonts-dejavu-core fonts-hosny-amiri fonts-kacst
-  mythes-ar python3
+  mythes-ar python3 git
 )
 
 missing=()
