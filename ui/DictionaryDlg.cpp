@@ -6,6 +6,21 @@
 #include "WinApp.h"
 #include "resource.h"
 
+namespace {
+
+// EM_CHARFROMPOS answers in 16 bits: the line and the character are rebuilt
+// from the first visible line and the clicked line's start, which are exact.
+int CharacterIndexAt(const CEdit& edit, POINT point)
+{
+    DWORD answer = static_cast<DWORD>(edit.CharFromPos(point));
+    int firstVisible = edit.GetFirstVisibleLine();
+    int line = firstVisible + static_cast<WORD>(HIWORD(answer) - firstVisible);
+    int lineStart = edit.LineIndex(line);
+    return lineStart + static_cast<WORD>(LOWORD(answer) - lineStart);
+}
+
+}  // namespace
+
 const MessageEntry<CDictionaryDlg> CDictionaryDlg::messageMap[] = {
     OnMessage<CDictionaryDlg, &CDictionaryDlg::OnSysCommand>(WM_SYSCOMMAND),
     OnMessage<CDictionaryDlg, &CDictionaryDlg::OnPaint>(WM_PAINT),
@@ -51,6 +66,31 @@ BOOL CDictionaryDlg::OnInitDialog()
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
     return TRUE;
+}
+
+void CDictionaryDlg::OnEnSetfocusResult()
+{
+    PlaceResultCaretAtClick();
+    CSearchRules::OnEnSetfocusResult();
+}
+
+// The pick reads the caret's line, so a click that gives the result box the
+// focus must have put the caret at the clicked character first. Edit controls
+// differ in whether they move the caret before or after taking the focus:
+// this does it here, from the position of the click being handled.
+void CDictionaryDlg::PlaceResultCaretAtClick()
+{
+    if (::GetKeyState(VK_LBUTTON) >= 0)
+        return;
+    DWORD position = ::GetMessagePos();
+    POINT click = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    m_editResult.ScreenToClient(&click);
+    RECT client;
+    m_editResult.GetClientRect(&client);
+    if (!::PtInRect(&client, click))
+        return;
+    int index = CharacterIndexAt(m_editResult, click);
+    m_editResult.SetSel(index, index);
 }
 
 void CDictionaryDlg::OnSysCommand(UINT id, LPARAM)

@@ -29,6 +29,8 @@ protected:
     CEdit m_editResult;
 
 private:
+    void OnEnSetfocusResult();
+    void PlaceResultCaretAtClick();
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnPaint();
     HCURSOR OnQueryDragIcon();
