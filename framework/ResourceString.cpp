@@ -7,8 +7,8 @@ CString LoadResourceString(UINT id)
     CString text;
     if (length <= 0)
         return text;
-    int bytes = ::WideCharToMultiByte(CP_THREAD_ACP, 0, resource, length, nullptr, 0, nullptr, nullptr);
-    ::WideCharToMultiByte(CP_THREAD_ACP, 0, resource, length, text.GetBuffer(bytes), bytes, nullptr, nullptr);
+    int bytes = ::WideCharToMultiByte(CP_ACP, 0, resource, length, nullptr, 0, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_ACP, 0, resource, length, text.GetBuffer(bytes), bytes, nullptr, nullptr);
     text.ReleaseBuffer(bytes);
     return text;
 }
