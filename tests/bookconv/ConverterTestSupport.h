@@ -22,7 +22,7 @@ inline std::string Thesaurus(std::initializer_list<std::string_view> lines)
 
 inline std::string Cp1256(std::string_view utf8)
 {
-    static Windows1256 encoding;
+    static bookformat::Windows1256 encoding;
     return encoding.FromOwnText(utf8);
 }
 

@@ -39,7 +39,7 @@ class AlphabetTest : public ::testing::Test {
 protected:
     std::optional<int> ChapterOf(std::string_view utf8) { return alphabet.ChapterOf(encoding.FromOwnText(utf8)); }
 
-    Windows1256 encoding;
+    bookformat::Windows1256 encoding;
     Alphabet alphabet{encoding};
 };
 

@@ -1,76 +1,35 @@
+#include "BookFormat.h"
 #include "SmallBook.h"
+#include "ToolProcess.h"
 
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
-
-// Any bytes but NUL, as one word for the shell.
-std::string Quoted(const std::string& arg)
-{
-    std::string quoted = "'";
-    for (char c : arg)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Runs the built kalimor-query on books written into a directory of the test's own.
-class QueryTool : public ::testing::Test {
+// Runs the built kalimor-query on books written into the test's directory.
+class QueryTool : public ToolProcess {
 protected:
-    void SetUp() override
-    {
-        std::string dir = (fs::temp_directory_path() / "kalimor-query-XXXXXX").string();
-        ASSERT_NE(mkdtemp(dir.data()), nullptr);
-        m_dir = dir;
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
+    std::string Book(const std::string& text) { return WriteFile("book.txt", text); }
 
-    std::string Book(const std::string& text)
+    Outcome Query(const std::vector<std::string>& args, const std::string& shellPrefix = "")
     {
-        fs::path path = m_dir / "book.txt";
-        std::ofstream(path, std::ios::binary) << text;
-        return path.string();
-    }
-
-    Outcome Query(const std::vector<std::string>& args)
-    {
-        std::string command = Quoted(KALIMOR_QUERY_PATH);
-        for (const std::string& arg : args)
-            command += " " + Quoted(arg);
-        fs::path out = m_dir / "out", err = m_dir / "err";
-        int status = std::system((command + " >" + Quoted(out) + " 2>" + Quoted(err)).c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+        return Run(KALIMOR_QUERY_PATH, args, shellPrefix);
     }
 
     // A usage or input error: exit status 2, nothing on stdout, one line on stderr.
-    void ExpectRefused(const std::vector<std::string>& args)
+    void ExpectRefused(const std::vector<std::string>& args, const std::string& why = "")
     {
-        Outcome outcome = Query(args);
-        EXPECT_EQ(outcome.status, 2) << ::testing::PrintToString(args);
-        EXPECT_EQ(outcome.out, "");
-        EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
+        ExpectOneLine(Query(args), 2, why);
     }
 
-    fs::path m_dir;
+    // A file of the given size that takes no room on disk.
+    std::string SparseFile(off_t size)
+    {
+        std::string path = WriteFile("sparse.txt", "");
+        EXPECT_EQ(truncate(path.c_str(), size), 0);
+        return path;
+    }
 };
 
 TEST_F(QueryTool, CheckExitsWithItsVerdict)
@@ -82,8 +41,6 @@ TEST_F(QueryTool, CheckExitsWithItsVerdict)
     Outcome bad = Query({"--book", Book(smallbook::With(12, "see @ here")), "check"});
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.out.rfind("line 12: rule 1: ", 0), 0u) << bad.out;
-
-    ExpectRefused({"--book", (m_dir / "missing.txt").string(), "check"});
 }
 
 TEST_F(QueryTool, TerminalTextIsUtf8)
@@ -93,8 +50,10 @@ TEST_F(QueryTool, TerminalTextIsUtf8)
     EXPECT_EQ(Query({"--book", book, "prefix", "كا"}).out, "entry\n كاتب في ك ت ب\r");
     EXPECT_EQ(Query({"--book", book, "exact", "كتب"}).out, "entry\n [كتب] ك ت ب: writing\r");
     EXPECT_EQ(Query({"--book", book, "exact", "كت"}).out, "list\n");
-    ExpectRefused({"--book", book, "prefix", "\xD7\x90"});
-    ExpectRefused({"--book", book, "exact", smallbook::kKtb});
+    ExpectRefused({"--book", book, "prefix", "\xD7\x90"}, "U+05D0");
+    ExpectRefused({"--book", book, "exact", smallbook::kKtb}, "byte 0xDF");
+    // iconv would drop the tag character and look up "كب".
+    ExpectRefused({"--book", book, "exact", "ك\U000E0041ب"}, "byte 3 is U+E0041, which Windows-1256 cannot hold");
 }
 
 TEST_F(QueryTool, RawBytesPassUnchanged)
@@ -116,6 +75,34 @@ TEST_F(QueryTool, TheOperandMayBeginWithADash)
     EXPECT_EQ(Query({"--book", book, "prefix", "--raw"}).out, "list\n");
     ExpectRefused({});
     ExpectRefused({"--book", book, "lookup", "-v"});
+}
+
+TEST_F(QueryTool, RefusesBooksItCannotReadWholeAtOnce)
+{
+    std::string fifo = (m_dir / "fifo").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& book : {std::string("/dev/zero"), fifo, m_dir.string()}) {
+        ExpectRefused({"--book", book, "check"}, "not a regular file");
+        ExpectRefused({"--book", book, "prefix", "a"}, "not a regular file");
+    }
+    ExpectRefused({"--book", (m_dir / "missing.txt").string(), "check"}, "No such file");
+    ExpectRefused({"--book", SparseFile(bookformat::kLargestBook + 1), "check"}, "more than the limit");
+}
+
+TEST_F(QueryTool, RunningOutOfMemoryIsOneLine)
+{
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#endif
+    // A book within the limit that the tool cannot hold in 200 MB of address space.
+    ExpectOneLine(Query({"--book", SparseFile(1 << 30), "check"}, "ulimit -v 200000; "), 2, "out of memory");
+}
+
+TEST_F(QueryTool, EscapesControlCharactersInItsMessages)
+{
+    Outcome outcome = Query({"--book", "\x1B]0;title\a", "check"});
+    ExpectOneLine(outcome, 2, "cannot read \\x1B]0;title\\x07: ");
+    ExpectRefused({"mode\r\x1B[2K"}, "unknown mode mode\\x0D\\x1B[2K");
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ constexpr LetterRow kLetters[Alphabet::kLetterCount] = {
 
 }  // namespace
 
-Alphabet::Alphabet(Windows1256& encoding)
+Alphabet::Alphabet(bookformat::Windows1256& encoding)
 {
     m_letterOf.fill(kNoLetter);
     for (int letter = 0; letter < kLetterCount; ++letter) {

@@ -14,7 +14,7 @@ class Alphabet {
 public:
     static constexpr int kLetterCount = 28;
 
-    explicit Alphabet(Windows1256& encoding);
+    explicit Alphabet(bookformat::Windows1256& encoding);
 
     // 0 for alef to 27 for yeh; nullopt for a byte that is no letter (a mark, tatweel, punctuation).
     std::optional<int> LetterOf(char byte) const;

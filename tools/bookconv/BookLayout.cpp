@@ -1,6 +1,7 @@
 #include "BookLayout.h"
 
 #include "Alphabet.h"
+#include "BookFormat.h"
 #include "BookTexts.h"
 #include "Sha256.h"
 
@@ -19,18 +20,30 @@ void SortAlphabetically(std::vector<Entry>& entries)
     });
 }
 
-void AddHeader(std::vector<BookLine>& lines, std::string_view source, Windows1256& encoding)
+void AddLine(SourcedText& book, std::string_view bytes)
 {
-    auto add = [&](const char* tag, std::string_view valueUtf8) {
-        lines.emplace_back(BookLine::Kind::Header, tag + encoding.FromOwnText(valueUtf8));
+    book.Append(bytes);
+    book.Append(bookformat::kLineEnd);
+}
+
+void AddHeader(SourcedText& book, std::string_view source, bookformat::Windows1256& encoding)
+{
+    namespace tag = bookformat::tag;
+    auto add = [&](std::string_view name, std::string_view valueUtf8) {
+        AddLine(book, std::string(name) + encoding.FromOwnText(valueUtf8));
     };
-    add("*BOOK*", BookTexts::kBook);
-    add("*AUTHOR*", BookTexts::kAuthor);
-    add("*STAMP*", DigestInLetters(source, 32));
-    add("*EXEVER*", BookTexts::kExever);
+    add(tag::kBook, BookTexts::kBook);
+    add(tag::kAuthor, BookTexts::kAuthor);
+    add(tag::kStamp, DigestInLetters(source, 32));
+    add(tag::kExever, BookTexts::kExever);
     for (const char* note : BookTexts::kTyping)
-        add("*TYPING*", note);
-    add("*END*", "");
+        add(tag::kTyping, note);
+    add(tag::kEnd, "");
+}
+
+void AddChapterLine(SourcedText& book, std::string_view headingUtf8, bookformat::Windows1256& encoding)
+{
+    AddLine(book, std::string(bookformat::kChapterLineStart) + encoding.FromOwnText(headingUtf8));
 }
 
 std::string PageReference(int page)
@@ -46,15 +59,14 @@ std::string LetterChapterHeading(int letter, int firstPage, int lastPage)
 
 }  // namespace
 
-BookLayout LayOutBook(std::vector<Entry> entries, std::string_view source, Windows1256& encoding)
+BookLayout LayOutBook(std::vector<Entry> entries, std::string_view source, bookformat::Windows1256& encoding)
 {
     BookLayout book;
-    std::vector<BookLine>& lines = book.lines;
-    AddHeader(lines, source, encoding);
+    AddHeader(book.text, source, encoding);
 
-    lines.emplace_back(BookLine::Kind::Chapter, "*1*" + encoding.FromOwnText(BookTexts::kPrefaceHeading));
+    AddChapterLine(book.text, BookTexts::kPrefaceHeading, encoding);
     for (const char* paragraph : BookTexts::kPreface)
-        lines.emplace_back(BookLine::Kind::Entry, "@ " + encoding.FromOwnText(paragraph));
+        AddLine(book.text, std::string(bookformat::kEntryMarker) + encoding.FromOwnText(paragraph));
 
     SortAlphabetically(entries);
     int page = 2;
@@ -63,21 +75,22 @@ BookLayout LayOutBook(std::vector<Entry> entries, std::string_view source, Windo
         auto end = std::find_if(next, entries.end(), [&](const Entry& e) { return e.chapter != letter; });
         int count = static_cast<int>(end - next);
         int lastPage = page + std::max(0, count - 1) / kEntriesPerPage;
-        std::string heading = LetterChapterHeading(letter, page, lastPage);
-        lines.emplace_back(BookLine::Kind::Chapter, "*1*" + encoding.FromOwnText(heading));
-        for (; next != end; ++next)
-            lines.push_back(std::move(next->line));
+        AddChapterLine(book.text, LetterChapterHeading(letter, page, lastPage), encoding);
+        for (; next != end; ++next) {
+            book.text.Append(next->line);
+            book.text.Append(bookformat::kLineEnd);
+        }
         page = lastPage + 1;
     }
     book.pages = page - 1;
 
-    lines.emplace_back(BookLine::Kind::Chapter, "*1*" + encoding.FromOwnText(BookTexts::kClosingHeading));
+    AddChapterLine(book.text, BookTexts::kClosingHeading, encoding);
     return book;
 }
 
-BookLine EndLine(std::string_view bookBefore)
+std::string EndLine(std::string_view bookBefore)
 {
-    return BookLine(BookLine::Kind::End, "*EOF*" + DigestInLetters(bookBefore, 64));
+    return std::string(bookformat::kEndLineStart) + DigestInLetters(bookBefore, 64);
 }
 
 std::string DigestInLetters(std::string_view bytes, std::size_t letterCount)

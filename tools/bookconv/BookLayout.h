@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BookLine.h"
 #include "EntryLine.h"
+#include "SourcedText.h"
 #include "Windows1256.h"
 
 #include <string>
@@ -13,17 +13,17 @@
 constexpr int kEntriesPerPage = 20;
 
 struct BookLayout {
-    std::vector<BookLine> lines;  // every line but the end line
+    SourcedText text;  // every line but the end line, each with its CR LF
     int pages = 0;
 };
 
 // The header (its stamp drawn from the source's bytes), the preface, one
 // chapter per letter with its entries in alphabetical order, and the closing
 // chapter line.
-BookLayout LayOutBook(std::vector<Entry> entries, std::string_view source, Windows1256& encoding);
+BookLayout LayOutBook(std::vector<Entry> entries, std::string_view source, bookformat::Windows1256& encoding);
 
-// The last line, "*EOF*" and a digest of all the bytes before it.
-BookLine EndLine(std::string_view bookBefore);
+// The last line without its CR LF: "*EOF*" and a digest of all the bytes before it.
+std::string EndLine(std::string_view bookBefore);
 
 // The SHA-256 of the bytes, its first letterCount half bytes written as the
 // letters "a" to "p": opaque bytes that hold no digit, space or "@", so that

@@ -1,5 +1,8 @@
 #include "EntryLine.h"
 
+#include "BookFormat.h"
+#include "Utf8.h"
+
 namespace {
 
 constexpr std::string_view kZeroWidthNoBreakSpace = "\xEF\xBB\xBF";
@@ -23,7 +26,7 @@ HeadwordParts SplitHeadword(std::string_view headword)
     return {headword.substr(0, cut), headword.substr(qualifierStart)};
 }
 
-EntryWriter::EntryWriter(Windows1256& encoding, const Alphabet& alphabet, Diagnostics& diagnostics)
+EntryWriter::EntryWriter(bookformat::Windows1256& encoding, const Alphabet& alphabet, Diagnostics& diagnostics)
     : m_encoding(encoding),
       m_alphabet(alphabet),
       m_diagnostics(diagnostics),
@@ -46,12 +49,12 @@ std::optional<std::string> EntryWriter::Convert(std::string_view utf8, int sourc
         m_diagnostics.Note(sourceLine,
                            "removed U+FEFF (zero width no-break space), which Windows-1256 cannot hold, from " + what);
 
-    std::size_t failedAt = 0;
-    std::optional<std::string> bytes = m_encoding.FromUtf8(kept, &failedAt);
-    if (!bytes)
-        m_diagnostics.Error(sourceLine, what + " holds " + DescribeCharacterAt(kept, failedAt) +
-                                            ", which Windows-1256 cannot hold");
-    return bytes;
+    bookformat::Conversion bytes = m_encoding.FromUtf8(kept);
+    if (!bytes.ok) {
+        m_diagnostics.Error(sourceLine, what + " holds " + bytes.error);
+        return std::nullopt;
+    }
+    return std::move(bytes.text);
 }
 
 std::optional<int> EntryWriter::ChapterOf(const std::string& headword, std::string_view utf8, int sourceLine)
@@ -60,9 +63,9 @@ std::optional<int> EntryWriter::ChapterOf(const std::string& headword, std::stri
     if (!chapter) {
         m_diagnostics.Error(sourceLine, "the headword " + Quoted(utf8) + " holds no Arabic letter to file it under");
     } else if (!m_alphabet.LetterOf(headword.front())) {
-        m_diagnostics.Note(sourceLine, "the headword " + Quoted(utf8) + " begins with " +
-                                           DescribeCharacterAt(utf8, 0) + ", no letter: kept as it is, filed under " +
-                                           std::string(Alphabet::Letter(*chapter)));
+        m_diagnostics.Note(sourceLine,
+                           "the headword " + Quoted(utf8) + " begins with " + bookformat::DescribeCharacterAt(utf8, 0) +
+                               ", no letter: kept as it is, filed under " + std::string(Alphabet::Letter(*chapter)));
     }
     return chapter;
 }
@@ -75,9 +78,8 @@ std::optional<Entry> EntryWriter::Write(const ThesaurusRecord& record)
     bool failed = !chapter;
 
     std::string headword = word.value_or("");
-    Entry entry{chapter.value_or(0), m_alphabet.CollationKey(headword), headword, parts.qualifier.has_value(),
-                BookLine(BookLine::Kind::Entry)};
-    entry.line.Append("@ " + entry.headword, record.sourceLine);
+    Entry entry{chapter.value_or(0), m_alphabet.CollationKey(headword), headword, parts.qualifier.has_value(), {}};
+    entry.line.Append(std::string(bookformat::kEntryMarker) + entry.headword, record.sourceLine);
     if (parts.qualifier) {
         std::optional<std::string> qualifier = Convert(*parts.qualifier, record.sourceLine, "the qualifier");
         failed |= !qualifier;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Alphabet.h"
-#include "BookLine.h"
 #include "Diagnostics.h"
+#include "SourcedText.h"
 #include "Thesaurus.h"
 #include "Windows1256.h"
 
@@ -29,12 +29,12 @@ struct Entry {
     std::string collationKey;
     std::string headword;  // Windows-1256
     bool qualified;
-    BookLine line;
+    SourcedText line;  // without its CR LF
 };
 
 class EntryWriter {
 public:
-    EntryWriter(Windows1256& encoding, const Alphabet& alphabet, Diagnostics& diagnostics);
+    EntryWriter(bookformat::Windows1256& encoding, const Alphabet& alphabet, Diagnostics& diagnostics);
 
     // nullopt when the record cannot become an entry; the reasons are reported as errors.
     std::optional<Entry> Write(const ThesaurusRecord& record);
@@ -44,7 +44,7 @@ private:
     std::optional<std::string> Convert(std::string_view utf8, int sourceLine, const char* field);
     std::optional<int> ChapterOf(const std::string& headword, std::string_view utf8, int sourceLine);
 
-    Windows1256& m_encoding;
+    bookformat::Windows1256& m_encoding;
     const Alphabet& m_alphabet;
     Diagnostics& m_diagnostics;
     std::string m_synonymSeparator;

@@ -1,27 +1,57 @@
 // kalimor-bookconv SOURCE.dat OUTPUT.txt: makes the book text from the
 // Arabic thesaurus. Notes and errors go to stderr, one line each, with the
-// source line they concern; on any error no book is written.
+// source line they concern; on any error no book is written, and the output
+// file is replaced only by a complete book.
+#include "BookFormat.h"
 #include "Converter.h"
+#include "ToolFiles.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <exception>
-#include <fstream>
 #include <iostream>
-#include <iterator>
+#include <new>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::string Location(const std::string& source, int sourceLine)
+constexpr int kFailed = 1;
+constexpr int kUsageOrResources = 2;
+
+int Fail(int status, const std::string& message)
 {
-    return sourceLine > 0 ? source + ":" + std::to_string(sourceLine) : "kalimor-bookconv";
+    std::cerr << "kalimor-bookconv: " << bookformat::Printable(message) << '\n';
+    return status;
 }
 
 void Print(const std::string& source, const Diagnostic& item)
 {
+    std::string location = item.sourceLine > 0 ? source + ":" + std::to_string(item.sourceLine) : "kalimor-bookconv";
     const char* kind = item.kind == Diagnostic::Kind::Error ? "error" : "note";
-    std::cerr << Location(source, item.sourceLine) << ": " << kind << ": " << item.message << '\n';
+    std::cerr << bookformat::Printable(location + ": " + kind + ": " + item.message) << '\n';
+}
+
+int Convert(const std::string& source, const std::string& output)
+{
+    bookformat::FileContent text = bookformat::ReadRegularFile(source, bookformat::kLargestBook);
+    if (!text.ok)
+        return Fail(kFailed, text.error);
+
+    Diagnostics diagnostics;
+    std::optional<Book> book = ConvertThesaurus(text.bytes, diagnostics);
+    std::vector<Diagnostic> items = diagnostics.Items();
+    std::stable_sort(items.begin(), items.end(),
+                     [](const Diagnostic& a, const Diagnostic& b) { return a.sourceLine < b.sourceLine; });
+    for (const Diagnostic& item : items)
+        Print(source, item);
+    if (!book)
+        return Fail(kFailed, "no book written");
+    if (std::optional<std::string> error = bookformat::WriteWholeFile(output, book->text))
+        return Fail(kFailed, *error);
+    std::cout << bookformat::Printable(output) << ": " << book->entries << " entries, " << book->pages << " pages, "
+              << book->text.size() << " bytes\n";
+    return 0;
 }
 
 }  // namespace
@@ -30,42 +60,13 @@ int main(int argc, char** argv)
 {
     if (argc != 3) {
         std::cerr << "usage: kalimor-bookconv SOURCE.dat OUTPUT.txt\n";
-        return 2;
+        return kUsageOrResources;
     }
-    const std::string source = argv[1];
-    const std::string output = argv[2];
-
-    std::ifstream in(source, std::ios::binary);
-    std::string text(std::istreambuf_iterator<char>(in), {});
-    if (!in) {
-        std::cerr << "kalimor-bookconv: cannot read " << source << '\n';
-        return 1;
-    }
-
     try {
-        Diagnostics diagnostics;
-        std::optional<Book> book = ConvertThesaurus(text, diagnostics);
-        std::vector<Diagnostic> items = diagnostics.Items();
-        std::stable_sort(items.begin(), items.end(),
-                         [](const Diagnostic& a, const Diagnostic& b) { return a.sourceLine < b.sourceLine; });
-        for (const Diagnostic& item : items)
-            Print(source, item);
-        if (!book) {
-            std::cerr << "kalimor-bookconv: no book written\n";
-            return 1;
-        }
-        std::ofstream out(output, std::ios::binary | std::ios::trunc);
-        out << book->text;
-        out.close();
-        if (!out) {
-            std::cerr << "kalimor-bookconv: cannot write " << output << '\n';
-            return 1;
-        }
-        std::cout << output << ": " << book->entries << " entries, " << book->pages << " pages, "
-                  << book->text.size() << " bytes\n";
+        return Convert(argv[1], argv[2]);
+    } catch (const std::bad_alloc&) {
+        return Fail(kUsageOrResources, "out of memory");
     } catch (const std::exception& error) {
-        std::cerr << "kalimor-bookconv: " << error.what() << '\n';
-        return 1;
+        return Fail(kFailed, error.what());
     }
-    return 0;
 }

@@ -1,19 +1,43 @@
 #include "BookFigures.h"
 
-#include "BookLines.h"
-#include "Encoding.h"
+#include "BookFormat.h"
 #include "EntryScanner.h"
+#include "LineSplitter.h"
+#include "Windows1256.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <map>
+#include <utility>
 #include <vector>
+
+using namespace bookformat;
 
 namespace {
 
+// Median and the rest from a count of each length, which stays small
+// however many lines a book has.
+void MeasureEntryLengths(const std::map<std::size_t, std::size_t>& counts, std::size_t lines, BookFigures& figures)
+{
+    if (counts.empty())
+        return;
+    figures.entryLineShortest = counts.begin()->first;
+    figures.entryLineLongest = counts.rbegin()->first;
+    std::size_t below = 0;
+    for (const auto& [length, count] : counts) {
+        if (below <= (lines - 1) / 2 && (lines - 1) / 2 < below + count)
+            figures.entryLineMedian = length;
+        if (length > 255)
+            figures.entryLinesOver255 += count;
+        below += count;
+    }
+}
+
 void MeasureLines(std::string_view book, BookFigures& figures)
 {
-    std::vector<std::size_t> entryLengths;
-    for (const BookLine& line : SplitBookLines(book)) {
+    std::map<std::size_t, std::size_t> entryLengths;
+    std::size_t entryLines = 0;
+    LineSplitter lines(book);
+    for (Line line; lines.Next(line);) {
         ++figures.lines;
         switch (line.kind) {
         case LineKind::Header:
@@ -24,13 +48,16 @@ void MeasureLines(std::string_view book, BookFigures& figures)
             ++figures.chapterLines;
             break;
         case LineKind::Entry:
-            ++(StartsWith(line.text, "@ [") ? figures.formAEntryLines : figures.formBEntryLines);
-            entryLengths.push_back(line.text.size());
+            ++(line.text.size() > kEntryMarker.size() && line.text[kEntryMarker.size()] == kRootOpen
+                   ? figures.formAEntryLines
+                   : figures.formBEntryLines);
+            ++entryLengths[line.text.size()];
+            ++entryLines;
             break;
         case LineKind::Continuation:
             ++figures.continuationLines;
             figures.continuationEmpty += line.text.empty();
-            figures.continuationBeginningWithAt += StartsWith(line.text, "@");
+            figures.continuationBeginningWithAt += StartsWith(line.text, kEntryMarker.substr(0, 1));
             break;
         case LineKind::End:
             ++figures.endLines;
@@ -38,43 +65,42 @@ void MeasureLines(std::string_view book, BookFigures& figures)
             break;
         }
     }
-    if (entryLengths.empty())
-        return;
-    std::sort(entryLengths.begin(), entryLengths.end());
-    figures.entryLineShortest = entryLengths.front();
-    figures.entryLineMedian = entryLengths[(entryLengths.size() - 1) / 2];
-    figures.entryLineLongest = entryLengths.back();
-    figures.entryLinesOver255 = static_cast<int>(
-        entryLengths.end() - std::upper_bound(entryLengths.begin(), entryLengths.end(), std::size_t{255}));
+    MeasureEntryLengths(entryLengths, entryLines, figures);
 }
 
 void MeasureWalk(const char* book, BookFigures& figures)
 {
-    using Counts = std::unordered_map<std::string, int>;
-    Counts counts;
-    std::vector<const Counts::value_type*> bookOrder;
+    // Each headword as it lies in the book, the token past its "[", with its
+    // place in book order: sorted, equal headwords stand together, the first
+    // in book order first.
+    std::vector<std::pair<std::string_view, std::size_t>> headwords;
     EntryScanner scanner(book);
     ScannedEntry entry;
     while (scanner.Next(entry)) {
-        if (*entry.marker != '@')  // the closing chapter line, reached by the fall-back
+        if (*entry.marker != kEntryMarker.front())  // the closing chapter line, reached by the fall-back
             continue;
-        ++figures.entriesWalked;
-        std::size_t token = static_cast<std::size_t>(entry.tokenEnd - entry.marker - 2);
-        figures.longestToken = std::max(figures.longestToken, token);
-        std::string headword(entry.headword, static_cast<std::size_t>(entry.headwordLength));
-        auto [it, inserted] = counts.try_emplace(std::move(headword), 0);
-        if (inserted)
-            bookOrder.push_back(&*it);
-        ++it->second;
+        std::string_view token(entry.marker + kEntryMarker.size(),
+                               static_cast<std::size_t>(entry.tokenEnd - entry.marker) - kEntryMarker.size());
+        figures.longestToken = std::max(figures.longestToken, token.size());
+        auto length = static_cast<std::size_t>(entry.headwordLength);
+        headwords.emplace_back(token.substr(token.size() == length ? 0 : 1, length), headwords.size());
     }
-    figures.distinctHeadwords = static_cast<int>(counts.size());
-    for (const auto* headword : bookOrder) {
-        int count = headword->second;
+    figures.entriesWalked = headwords.size();
+    std::sort(headwords.begin(), headwords.end());
+
+    std::size_t mostFirst = 0;
+    for (auto group = headwords.begin(); group != headwords.end();) {
+        auto end = std::find_if(group, headwords.end(), [&](const auto& other) { return other.first != group->first; });
+        auto count = static_cast<std::size_t>(end - group);
+        ++figures.distinctHeadwords;
         figures.repeatedHeadwords += count > 1;
-        if (count > 1 && count > figures.mostRepeatedCount) {
-            figures.mostRepeatedHeadword = headword->first;
+        if (count > 1 && (count > figures.mostRepeatedCount ||
+                          (count == figures.mostRepeatedCount && group->second < mostFirst))) {
+            figures.mostRepeatedHeadword = group->first;
             figures.mostRepeatedCount = count;
+            mostFirst = group->second;
         }
+        group = end;
     }
 }
 
@@ -85,20 +111,19 @@ std::string Row(const char* name, const std::string& value)
     return row + value + "\n";
 }
 
-template <typename Number>
-std::string N(Number n)
+std::string N(std::size_t n)
 {
     return std::to_string(n);
 }
 
 }  // namespace
 
-BookFigures MeasureBook(const std::string& book)
+BookFigures MeasureBook(std::string_view book)
 {
     BookFigures figures;
     figures.bytes = book.size();
     MeasureLines(book, figures);
-    MeasureWalk(book.c_str(), figures);
+    MeasureWalk(book.data(), figures);
     return figures;
 }
 
@@ -106,7 +131,7 @@ std::string FormatFigures(const BookFigures& f)
 {
     std::string repeated = "none repeated";
     if (f.mostRepeatedCount > 0) {
-        Conversion shown = Windows1256ToUtf8(f.mostRepeatedHeadword);
+        Conversion shown = Windows1256().ToUtf8(f.mostRepeatedHeadword);
         repeated = N(f.repeatedHeadwords) + " repeated, most often " +
                    (shown.ok ? shown.text : f.mostRepeatedHeadword) + " (" + N(f.mostRepeatedCount) + " times)";
     }

@@ -23,4 +23,4 @@ struct ParsedCommandLine {
 // when it begins with "-". args leaves out the program's name.
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
 
-const char* HelpText();
+std::string HelpText();

@@ -1,6 +1,8 @@
+#include "BookFormat.h"
+#include "CheckReport.h"
 #include "CommandLine.h"
 
-const char* HelpText()
+std::string HelpText()
 {
     return R"(Usage:
   kalimor-query [--book FILE] check
@@ -15,7 +17,8 @@ Modes:
   check        Check the book: its line structure (header, chapter, entry,
                continuation and end lines, CR LF line ends) and the rules the
                lookups rest on. Prints each broken rule on a line of its own,
-               with its line number, then the book's figures.
+               with its line number, as it is found: at most )" + std::to_string(kShownPerRule) + R"( for each
+               rule, then how many more. Then the book's figures.
   prefix TEXT  What the search box shows for TEXT: every headword that begins
                with TEXT, in book order; or, when the headword of exactly one
                entry begins with it, that entry's line. An empty TEXT lists
@@ -27,8 +30,9 @@ Modes:
   Matching compares letters exactly: vowel marks, hamza and alef forms count.
 
 Options (before the mode):
-  --book FILE  Use FILE instead of the book built into this program. As in
-               the program, a NUL byte ends the text; check reports it.
+  --book FILE  Use FILE instead of the book built into this program: a
+               regular file of at most )" + std::to_string(bookformat::kLargestBook) + R"( bytes. As in the program,
+               a NUL byte ends the text; check reports it.
   --raw        TEXT or WORD is taken byte for byte as Windows-1256, and the
                result's bytes are written unchanged. Without --raw, TEXT and
                WORD are UTF-8 and the result is written as UTF-8.
@@ -37,13 +41,15 @@ Options (before the mode):
 Output of prefix and exact: a first line "entry" when the result is one
 entry's line, else "list"; then the result as the window would show it:
 headwords each ending with CR LF, or the entry's line from the space after
-its "@" up to its CR.
+its "@" up to its CR. The output of an entry thus ends with that CR and no
+line feed, exactly as the window gets it.
 
 Exit status:
   0  done (also when nothing matched, or check found no broken rule)
   1  check found a broken rule
-  2  usage error, unreadable book, or TEXT that is not valid UTF-8 or has a
-     character that Windows-1256 lacks
+  2  usage error; a book that cannot be read, is no regular file or is too
+     large; TEXT that is not valid UTF-8 or has a character that Windows-1256
+     lacks or that would convert only approximately; out of memory
 
 Examples:
   kalimor-query prefix كت

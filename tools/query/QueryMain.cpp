@@ -1,14 +1,17 @@
-#include "BookCheck.h"
-#include "BookFigures.h"
+#include "BookFormat.h"
 #include "BookStore.h"
+#include "CheckReport.h"
 #include "CommandLine.h"
 #include "DictionaryLookup.h"
-#include "Encoding.h"
+#include "ToolFiles.h"
+#include "Utf8.h"
+#include "Windows1256.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <exception>
 #include <iostream>
+#include <new>
+
+using namespace bookformat;
 
 namespace {
 
@@ -16,49 +19,20 @@ constexpr int kUsageOrInputError = 2;
 
 int Fail(const std::string& message)
 {
-    std::cerr << "kalimor-query: " << message << '\n';
+    std::cerr << "kalimor-query: " << Printable(message) << '\n';
     return kUsageOrInputError;
-}
-
-bool ReadWholeFile(const std::string& path, std::string& content, std::string& error)
-{
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        error = "cannot open " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    char buffer[65536];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        content.append(buffer, got);
-    bool failed = std::ferror(file);
-    int readError = errno;
-    std::fclose(file);
-    if (failed)
-        error = "cannot read " + path + ": " + std::strerror(readError);
-    return !failed;
-}
-
-int Check(const std::string& book)
-{
-    std::vector<Violation> violations = CheckBook(book);
-    for (const Violation& violation : violations)
-        std::cout << FormatViolation(violation) << '\n';
-    if (violations.empty())
-        std::cout << "Every rule holds.\n";
-    else
-        std::cout << violations.size() << (violations.size() == 1 ? " violation.\n" : " violations.\n");
-    std::cout << '\n' << FormatFigures(MeasureBook(book));
-    return violations.empty() ? 0 : 1;
 }
 
 int Look(const Invocation& invocation, const char* book)
 {
     std::string query = invocation.operand;
+    std::optional<Windows1256> encoding;
     if (!invocation.raw) {
-        Conversion converted = Utf8ToWindows1256(query);
+        encoding.emplace();
+        Conversion converted = encoding->FromUtf8(query);
         if (!converted.ok)
-            return Fail(converted.error);
+            return Fail("cannot look up \"" + query + "\": byte " + std::to_string(converted.failedAt + 1) + " is " +
+                        converted.error);
         query = converted.text;
     }
 
@@ -71,10 +45,10 @@ int Look(const Invocation& invocation, const char* book)
         lookup.ExactLookup(word, result);
 
     std::string text(result, static_cast<std::size_t>(result.GetLength()));
-    if (!invocation.raw) {
-        Conversion converted = Windows1256ToUtf8(text);
+    if (encoding) {
+        Conversion converted = encoding->ToUtf8(text);
         if (!converted.ok)
-            return Fail(converted.error);
+            return Fail("cannot show the result: " + converted.error);
         text = converted.text;
     }
     std::cout << (lookup.m_bEntryShown ? "entry" : "list") << '\n';
@@ -88,26 +62,34 @@ int Run(const Invocation& invocation)
         std::cout << HelpText();
         return 0;
     }
-    std::string fileBook;
+    std::string_view book(BookStore::GetStart(), BookStore::GetLength());
+    FileContent file;
     if (invocation.bookPath) {
-        std::string error;
-        if (!ReadWholeFile(*invocation.bookPath, fileBook, error))
-            return Fail(error);
+        file = ReadRegularFile(*invocation.bookPath, kLargestBook);
+        if (!file.ok)
+            return Fail(file.error);
+        book = file.bytes;
     }
     if (invocation.mode == Mode::Check)
-        return Check(invocation.bookPath ? fileBook : std::string(BookStore::GetStart(), BookStore::GetLength()));
-    return Look(invocation, invocation.bookPath ? fileBook.c_str() : BookStore::GetStart());
+        return ReportCheck(book, std::cout);
+    return Look(invocation, book.data());
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    ParsedCommandLine parsed = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (!parsed.ok)
-        return Fail(parsed.error + " (see kalimor-query --help)");
-    int status = Run(parsed.invocation);
-    if (!std::cout.flush())
-        return Fail("cannot write the output");
-    return status;
+    try {
+        ParsedCommandLine parsed = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+        if (!parsed.ok)
+            return Fail(parsed.error + " (see kalimor-query --help)");
+        int status = Run(parsed.invocation);
+        if (!std::cout.flush())
+            return Fail("cannot write the output");
+        return status;
+    } catch (const std::bad_alloc&) {
+        return Fail("out of memory");
+    } catch (const std::exception& error) {
+        return Fail(error.what());
+    }
 }

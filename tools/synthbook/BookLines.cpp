@@ -1,8 +1,10 @@
 #include "BookLines.h"
 
 #include "Arabic1256.h"
+#include "BookFormat.h"
 
 using namespace arabic1256;
+using namespace bookformat;
 
 namespace {
 
@@ -18,22 +20,23 @@ std::string Joined(const std::vector<std::string>& units, const char* separator)
 
 std::vector<std::string> BookLines::Header()
 {
+    auto line = [](std::string_view tag, const std::string& value) { return std::string(tag) + value; };
     return {
-        "*BOOK*" + m_text.Words(11) + ' ' + m_text.Words(8) + " 1.00",
-        "*AUTHOR*" + m_text.Words(15),
-        "*STAMP*" + m_text.Opaque(32),
-        "*EXEVER*08",
-        "*TYPING* " + m_text.Words(58),
-        "*TYPING*" + m_text.Words(27),
-        "*TYPING*" + m_text.Words(189),
-        "*END*",
+        line(tag::kBook, m_text.Words(11) + ' ' + m_text.Words(8) + " 1.00"),
+        line(tag::kAuthor, m_text.Words(15)),
+        line(tag::kStamp, m_text.Opaque(32)),
+        line(tag::kExever, "08"),
+        line(tag::kTyping, ' ' + m_text.Words(58)),
+        line(tag::kTyping, m_text.Words(27)),
+        line(tag::kTyping, m_text.Words(189)),
+        line(tag::kEnd, ""),
     };
 }
 
 std::string BookLines::LetterChapter(char letter, int& page)
 {
     static const char* const kHyphens[] = {" - ", "-", " -", "- "};
-    std::string line = "*1* " + kChapterWord + ' ' + kLetterWord + ' ' + letter + ' ';
+    std::string line = std::string(kChapterLineStart) + ' ' + kChapterWord + ' ' + kLetterWord + ' ' + letter + ' ';
     line += m_text.PageReference(page);
     line += kHyphens[m_prng.Below(4)];
     page += m_prng.Between(8, 60);
@@ -64,12 +67,12 @@ std::string BookLines::RootEntryHead(char first, int rootBytes)
         if (m_roots.insert(Joined(units, "")).second)
             break;
     }
-    return "@ [" + Joined(units, "") + "] " + Joined(units, " ") + ": ";
+    return std::string(kEntryMarker) + kRootOpen + Joined(units, "") + kRootClose + ' ' + Joined(units, " ") + ": ";
 }
 
 std::string BookLines::WordEntryHead(char first)
 {
-    return "@ " + m_text.Word(Initial(first), m_prng.Between(2, 9), true) + ' ';
+    return std::string(kEntryMarker) + m_text.Word(Initial(first), m_prng.Between(2, 9), true) + ' ';
 }
 
 std::string BookLines::SpacedRoot(char first)
@@ -82,7 +85,7 @@ std::string BookLines::SpacedRoot(char first)
 
 std::string BookLines::CrossReference(char first)
 {
-    std::string line = "@ " + m_text.Word(Initial(first), m_prng.Between(2, 13), true);
+    std::string line = std::string(kEntryMarker) + m_text.Word(Initial(first), m_prng.Between(2, 13), true);
     if (m_prng.Percent(5))
         line += ' ' + m_text.Word(Initial(first), m_prng.Between(3, 10), true);
     line += ' ' + kIn + ' ' + SpacedRoot(m_text.Letter());
@@ -93,10 +96,10 @@ std::string BookLines::CrossReference(char first)
 
 std::string BookLines::LetterIntroduction(char letter)
 {
-    return std::string("@") + letter + ' ' + m_text.Prose(m_prng.Between(40, 160));
+    return kEntryMarker.front() + std::string(1, letter) + ' ' + m_text.Prose(m_prng.Between(40, 160));
 }
 
 std::string BookLines::EndLine()
 {
-    return "*EOF*" + m_text.Opaque(255);
+    return std::string(kEndLineStart) + m_text.Opaque(255);
 }

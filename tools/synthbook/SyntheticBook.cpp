@@ -1,6 +1,7 @@
 #include "SyntheticBook.h"
 
 #include "Arabic1256.h"
+#include "BookFormat.h"
 #include "BookLines.h"
 #include "LengthProfile.h"
 
@@ -84,8 +85,9 @@ std::vector<Line> Body(Prng& prng, BookLines& lines)
 {
     using arabic1256::kAlphabet;
     std::vector<Line> body;
-    body.push_back({"*1*" + arabic1256::kPreface});
-    body.push_back({"@ " + arabic1256::kOpening + ' ', 0, true});
+    const std::string chapter(bookformat::kChapterLineStart);
+    body.push_back({chapter + arabic1256::kPreface});
+    body.push_back({std::string(bookformat::kEntryMarker) + arabic1256::kOpening + ' ', 0, true});
     for (int i = 1; i < kPrefaceParagraphs; ++i)
         body.push_back({lines.WordEntryHead(kAlphabet[static_cast<std::size_t>(prng.Below(28))]), 0, true});
     for (int i = 0; i < 5; ++i)
@@ -122,7 +124,7 @@ std::vector<Line> Body(Prng& prng, BookLines& lines)
                 body.insert(body.end(), following->second.begin(), following->second.end());
         }
     }
-    body.push_back({"*1*" + arabic1256::kClosing});
+    body.push_back({chapter + arabic1256::kClosing});
     return body;
 }
 
@@ -172,10 +174,14 @@ std::string GenerateSyntheticBook()
 
     std::string book;
     book.reserve(static_cast<std::size_t>(kBookBytes) + 1);
+    auto add = [&](const std::string& line) {
+        book += line;
+        book += bookformat::kLineEnd;
+    };
     for (const std::string& line : header)
-        book += line + "\r\n";
+        add(line);
     for (const Line& line : body)
-        book += line.text + lines.Text().Prose(line.proseBytes) + "\r\n";
-    book += endLine + "\r\n";
+        add(line.text + lines.Text().Prose(line.proseBytes));
+    add(endLine);
     return book;
 }

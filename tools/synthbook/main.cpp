@@ -1,7 +1,8 @@
 // kalimor-synthbook OUTPUT: writes the synthetic benchmark book to OUTPUT.
 #include "SyntheticBook.h"
+#include "ToolFiles.h"
+#include "Utf8.h"
 
-#include <fstream>
 #include <iostream>
 
 int main(int argc, char** argv)
@@ -10,12 +11,8 @@ int main(int argc, char** argv)
         std::cerr << "usage: kalimor-synthbook OUTPUT\n";
         return 2;
     }
-    std::string book = GenerateSyntheticBook();
-    std::ofstream out(argv[1], std::ios::binary);
-    out.write(book.data(), static_cast<std::streamsize>(book.size()));
-    out.close();
-    if (!out) {
-        std::cerr << "kalimor-synthbook: cannot write " << argv[1] << '\n';
+    if (std::optional<std::string> error = bookformat::WriteWholeFile(argv[1], GenerateSyntheticBook())) {
+        std::cerr << "kalimor-synthbook: " << bookformat::Printable(*error) << '\n';
         return 1;
     }
     return 0;
