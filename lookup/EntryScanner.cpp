@@ -26,9 +26,12 @@ EntryScanner::EntryScanner(const char* text)
 bool EntryScanner::Next(ScannedEntry& entry)
 {
     if (m_resumeFrom) {
-        m_marker = FindEntryMarker(m_resumeFrom);
-        if (!m_marker)
+        m_marker = m_entryMarkersLeft ? FindEntryMarker(m_resumeFrom) : nullptr;
+        if (!m_marker) {
+            // Remembered, so that each "*1" visited from now on does not search the rest of the text again.
+            m_entryMarkersLeft = false;
             m_marker = std::strstr(m_resumeFrom, kChapterMarker);
+        }
         m_resumeFrom = nullptr;
     }
     if (!m_marker)

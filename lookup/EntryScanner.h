@@ -32,5 +32,7 @@ public:
 private:
     const char* m_marker;           // the marker to visit next; nullptr once the walk has ended
     const char* m_resumeFrom = nullptr;  // where to search for the next marker, after a yield
+    // False once a search found no "@ " up to the end: the walk only falls back on "*1" from then on.
+    bool m_entryMarkersLeft = true;
     std::unique_ptr<char[]> m_headword;
 };
