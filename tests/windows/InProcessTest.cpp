@@ -5,6 +5,7 @@
 #include "ImportPatch.h"
 #include "InProcessDialog.h"
 #include "LayoutChecks.h"
+#include "ResourceString.h"
 #include "WindowQueries.h"
 #include "resource.h"
 
@@ -113,6 +114,17 @@ TEST_F(InProcessSearchWindow, SystemMenuEndsWithASeparatorAndTheAboutItemAfterTh
         hasClose = hasClose || id == SC_CLOSE;
     }
     EXPECT_TRUE(hasClose);
+}
+
+// A thread whose locale has another code page (English formats on an Arabic
+// system) still gets the string in the code page AppendMenuA reads it in.
+TEST(ResourceString, IsInTheSystemsAnsiCodePageWhateverTheThreadsLocale)
+{
+    LCID original = ::GetThreadLocale();
+    ASSERT_TRUE(::SetThreadLocale(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT)));
+    CString text = LoadResourceString(IDS_ABOUTBOX);
+    ::SetThreadLocale(original);
+    EXPECT_EQ(std::string(text, static_cast<size_t>(text.GetLength())), Utf8ToArabicAnsi("عن البرنامج"));
 }
 
 TEST_F(InProcessSearchWindow, BigAndSmallIconsAreTheApplicationIcon)
