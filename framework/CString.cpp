@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+void CString::Append(const char* pch, int length)
+{
+    if (pch && length > 0)
+        m_str.append(pch, static_cast<size_t>(length));
+}
+
 int CString::Find(char ch, int start) const
 {
     if (start < 0 || start >= GetLength())
@@ -29,5 +35,6 @@ char* CString::GetBuffer(int length)
 
 void CString::ReleaseBuffer(int newLength)
 {
-    m_str.resize(newLength < 0 ? std::strlen(m_str.c_str()) : static_cast<size_t>(newLength));
+    size_t length = newLength < 0 ? std::strlen(m_str.c_str()) : static_cast<size_t>(newLength);
+    m_str.resize(std::min(length, m_str.size()));
 }

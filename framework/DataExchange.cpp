@@ -12,6 +12,5 @@ void DDX_Text(CDataExchange* pDX, int id, CString& value)
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
 {
-    if (!control.m_hWnd)
-        control.Attach(pDX->m_pDlgWnd->GetDlgItem(id));
+    control.Attach(pDX->m_pDlgWnd->GetDlgItem(id));
 }

@@ -11,5 +11,5 @@ struct CDataExchange {
 
 // The text of control id and value, in the direction of the exchange.
 void DDX_Text(CDataExchange* pDX, int id, CString& value);
-// Attaches control to control id once.
+// Attaches control to control id, on every exchange: a dialog run again has new controls.
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control);

@@ -1,6 +1,7 @@
 #include "Dialog.h"
 
 #include "DialogTemplate.h"
+#include "ExceptionExit.h"
 #include "WinApp.h"
 
 const MessageEntry<CDialog> CDialog::messageMap[] = {
@@ -32,7 +33,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM, LPARAM lPa
         return FALSE;
     CDialog* dialog = reinterpret_cast<CDialog*>(lParam);
     dialog->SubclassWindow(hWnd);
-    return dialog->HandleInitDialog();
+    return CallWithoutEscape([dialog] { return dialog->HandleInitDialog(); });
 }
 
 BOOL CDialog::HandleInitDialog()

@@ -1,3 +1,4 @@
+#include "ExceptionExit.h"
 #include "WinApp.h"
 
 // The framework's entry point: the application object, constructed by static
@@ -8,7 +9,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     if (!app)
         return 1;
     app->m_hInstance = instance;
-    if (!app->InitInstance())
-        return app->ExitInstance();
-    return app->Run();
+    return CallWithoutEscape([app] { return app->InitInstance() ? app->Run() : app->ExitInstance(); });
 }

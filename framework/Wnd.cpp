@@ -1,16 +1,24 @@
 #include "Wnd.h"
 
+#include "ExceptionExit.h"
 #include "WinApp.h"
 
 #include <algorithm>
 
 namespace {
 
+// A subclassed window carries its object and the procedure it had before.
 const char kWndProperty[] = "Kalimor.CWnd";
+const char kSuperProperty[] = "Kalimor.Super";
 
 CWnd* FromHandlePermanent(HWND hWnd)
 {
     return static_cast<CWnd*>(::GetPropA(hWnd, kWndProperty));
+}
+
+WNDPROC SuperProcedureOf(HWND hWnd)
+{
+    return reinterpret_cast<WNDPROC>(::GetPropA(hWnd, kSuperProperty));
 }
 
 }  // namespace
@@ -50,23 +58,49 @@ void CWnd::CenterWindow()
 void CWnd::SubclassWindow(HWND hWnd)
 {
     m_hWnd = hWnd;
+    m_pfnSuper = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
+    ::SetPropA(hWnd, kSuperProperty, reinterpret_cast<HANDLE>(m_pfnSuper));
     ::SetPropA(hWnd, kWndProperty, this);
-    m_pfnSuper = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WindowProc)));
+    ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WindowProc));
+}
+
+// When a procedure has subclassed the window since, ours stays in its chain,
+// finds no object and hands every message on.
+void CWnd::UnsubclassWindow()
+{
+    if (!m_pfnSuper)
+        return;
+    ::RemovePropA(m_hWnd, kWndProperty);
+    if (::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&CWnd::WindowProc)) {
+        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+        ::RemovePropA(m_hWnd, kSuperProperty);
+    }
+    m_hWnd = nullptr;
+    m_pfnSuper = nullptr;
 }
 
 LRESULT CALLBACK CWnd::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     CWnd* wnd = FromHandlePermanent(hWnd);
-    // Handlers nest (a handler may send messages), so the current message is saved around each one.
-    MSG outer = wnd->m_currentMsg;
-    wnd->m_currentMsg = {hWnd, message, wParam, lParam, 0, {}};
-    LRESULT result = 0;
-    if (!wnd->OnWndMsg(message, wParam, lParam, result))
-        result = wnd->DefWindowProc(message, wParam, lParam);
-    wnd->m_currentMsg = outer;
-    if (message == WM_NCDESTROY)
-        wnd->OnNcDestroy();
-    return result;
+    if (!wnd) {
+        WNDPROC super = SuperProcedureOf(hWnd);
+        if (message == WM_NCDESTROY)
+            ::RemovePropA(hWnd, kSuperProperty);
+        return super ? ::CallWindowProcA(super, hWnd, message, wParam, lParam)
+                     : ::DefWindowProcA(hWnd, message, wParam, lParam);
+    }
+    return CallWithoutEscape([&] {
+        // Handlers nest (a handler may send messages), so the current message is saved around each one.
+        MSG outer = wnd->m_currentMsg;
+        wnd->m_currentMsg = {hWnd, message, wParam, lParam, 0, {}};
+        LRESULT result = 0;
+        if (!wnd->OnWndMsg(message, wParam, lParam, result))
+            result = wnd->DefWindowProc(message, wParam, lParam);
+        wnd->m_currentMsg = outer;
+        if (message == WM_NCDESTROY)
+            wnd->OnNcDestroy();
+        return result;
+    });
 }
 
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
@@ -78,6 +112,7 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 void CWnd::OnNcDestroy()
 {
     ::RemovePropA(m_hWnd, kWndProperty);
+    ::RemovePropA(m_hWnd, kSuperProperty);
     m_hWnd = nullptr;
     m_pfnSuper = nullptr;
     CWinApp* app = AfxGetApp();

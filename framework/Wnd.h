@@ -12,7 +12,8 @@ public:
     CWnd() = default;
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
-    virtual ~CWnd() = default;
+    // An object that dies before its window unsubclasses it.
+    virtual ~CWnd() { UnsubclassWindow(); }
 
     HWND m_hWnd = nullptr;
     UINT m_nIDHelp = 0;  // help context of the window's template
@@ -30,11 +31,13 @@ public:
     HICON SetIcon(HICON icon, BOOL bigIcon) { return reinterpret_cast<HICON>(SendMessage(WM_SETICON, bigIcon, reinterpret_cast<LPARAM>(icon))); }
     void CenterWindow();
 
-    // Window procedure of every window that a CWnd has subclassed.
+    // Window procedure of every window that a CWnd has subclassed. A window whose
+    // object is gone gets its original procedure.
     static LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
     void SubclassWindow(HWND hWnd);
+    void UnsubclassWindow();
     // The message map of CWnd routes unhandled commands to the application object.
     virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Hands the message being handled to the window's original procedure.

@@ -43,11 +43,13 @@ bool CDictionaryDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
            CDialog::OnWndMsg(message, wParam, lParam, result);
 }
 
+// The boxes are attached before the search text goes in: setting it runs the
+// change rule, which works on them.
 void CDictionaryDlg::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_Text(pDX, IDC_SEARCH, m_strSearch);
     DDX_Control(pDX, IDC_SEARCH, m_editSearch);
     DDX_Control(pDX, IDC_RESULT, m_editResult);
+    DDX_Text(pDX, IDC_SEARCH, m_strSearch);
 }
 
 BOOL CDictionaryDlg::OnInitDialog()

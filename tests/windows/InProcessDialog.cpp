@@ -7,16 +7,16 @@
 
 namespace {
 
+BOOL CALLBACK CollectWindow(HWND window, LPARAM found)
+{
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+
 std::vector<HWND> ThreadWindows(DWORD threadId)
 {
     std::vector<HWND> windows;
-    ::EnumThreadWindows(
-        threadId,
-        [](HWND window, LPARAM found) {
-            reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    ::EnumThreadWindows(threadId, &CollectWindow, reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 
@@ -26,6 +26,7 @@ InProcessDialog::InProcessDialog(std::function<void()> runModal, const char* cap
     : m_thread([this, runModal] {
           m_threadId = ::GetCurrentThreadId();
           runModal();
+          m_finished = true;
       })
 {
     m_window = WaitForThreadWindow(caption);
@@ -33,10 +34,14 @@ InProcessDialog::InProcessDialog(std::function<void()> runModal, const char* cap
 
 InProcessDialog::~InProcessDialog()
 {
-    if (m_window)
-        ::PostMessageA(m_window, WM_COMMAND, IDCANCEL, 0);
-    else
-        ::PostThreadMessageA(m_threadId, WM_QUIT, 0, 0);  // ends a modal loop whose window never showed
+    while (!m_finished) {
+        std::vector<HWND> windows = ThreadWindows(m_threadId);
+        for (HWND window : windows)
+            ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        if (windows.empty())
+            ::PostThreadMessageA(m_threadId, WM_QUIT, 0, 0);  // ends a modal loop whose window never showed
+        ::Sleep(50);
+    }
     m_thread.join();
 }
 

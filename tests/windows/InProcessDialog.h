@@ -14,7 +14,7 @@ class InProcessDialog {
 public:
     // runModal constructs the dialog object and runs it; caption (UTF-8) finds its window.
     InProcessDialog(std::function<void()> runModal, const char* caption);
-    // Ends the dialog (IDCANCEL) and waits for its thread.
+    // Ends whatever dialog the thread runs (IDCANCEL), a later run's too, and waits for the thread.
     ~InProcessDialog();
     InProcessDialog(const InProcessDialog&) = delete;
     InProcessDialog& operator=(const InProcessDialog&) = delete;
@@ -26,6 +26,7 @@ public:
 
 private:
     std::atomic<DWORD> m_threadId{0};
+    std::atomic<bool> m_finished{false};
     std::thread m_thread;
     HWND m_window = nullptr;
 };

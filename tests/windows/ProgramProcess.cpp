@@ -5,11 +5,10 @@
 namespace {
 
 constexpr DWORD kStartTimeoutMs = 30000;
-const char kMainCaption[] = "Kalimor";
 
 }  // namespace
 
-ProgramProcess::ProgramProcess(const std::string& path)
+ProgramProcess::ProgramProcess(const std::string& path, const std::string& mainCaption) : m_mainCaption(mainCaption)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
@@ -35,7 +34,7 @@ ProgramProcess::~ProgramProcess()
 HWND ProgramProcess::FindMainWindow() const
 {
     for (HWND window : TopLevelWindowsOf(m_process.dwProcessId)) {
-        if (::IsWindowVisible(window) && WindowText(window) == kMainCaption)
+        if (::IsWindowVisible(window) && WindowText(window) == m_mainCaption)
             return window;
     }
     return nullptr;
@@ -44,6 +43,13 @@ HWND ProgramProcess::FindMainWindow() const
 bool ProgramProcess::Exits(DWORD timeoutMs) const
 {
     return ::WaitForSingleObject(m_process.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+DWORD ProgramProcess::ExitCode() const
+{
+    DWORD code = STILL_ACTIVE;
+    ::GetExitCodeProcess(m_process.hProcess, &code);
+    return code;
 }
 
 bool ProgramProcess::Responds(DWORD timeoutMs) const

@@ -8,12 +8,13 @@
 // runs, when this object goes.
 class ProgramProcess {
 public:
-    explicit ProgramProcess(const std::string& path);
+    // mainCaption (Windows-1256) names the window to wait for.
+    explicit ProgramProcess(const std::string& path, const std::string& mainCaption = "Kalimor");
     ~ProgramProcess();
     ProgramProcess(const ProgramProcess&) = delete;
     ProgramProcess& operator=(const ProgramProcess&) = delete;
 
-    // The main window, captioned "Kalimor"; null when the program did not show it in time.
+    // The main window; null when the program did not show it in time.
     HWND MainWindow() const { return m_mainWindow; }
     DWORD Id() const { return m_process.dwProcessId; }
     HANDLE Handle() const { return m_process.hProcess; }
@@ -22,10 +23,13 @@ public:
     bool Exits(DWORD timeoutMs = 10000) const;
     // True when the main window's thread answers a sent message within timeoutMs.
     bool Responds(DWORD timeoutMs = 5000) const;
+    // The process's exit code once it has ended.
+    DWORD ExitCode() const;
 
 private:
     HWND FindMainWindow() const;
 
+    std::string m_mainCaption;
     PROCESS_INFORMATION m_process = {};
     HWND m_mainWindow = nullptr;
 };

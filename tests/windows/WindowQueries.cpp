@@ -6,14 +6,15 @@ namespace {
 
 constexpr UINT kReplyTimeoutMs = 10000;
 
+BOOL CALLBACK VisitWindow(HWND window, LPARAM visitor)
+{
+    (*reinterpret_cast<const std::function<void(HWND)>*>(visitor))(window);
+    return TRUE;
+}
+
 void ForEachTopLevelWindow(const std::function<void(HWND)>& visit)
 {
-    ::EnumWindows(
-        [](HWND window, LPARAM visitor) {
-            (*reinterpret_cast<const std::function<void(HWND)>*>(visitor))(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&visit));
+    ::EnumWindows(&VisitWindow, reinterpret_cast<LPARAM>(&visit));
 }
 
 }  // namespace
