@@ -4,6 +4,23 @@
 
 #include <cstring>
 
+namespace {
+
+// Whether the entry's headword begins with the length bytes of prefix. Most
+// headwords differ in their first byte, so that one is tested first.
+bool BeginsWith(const ScannedEntry& entry, const char* prefix, int length)
+{
+    if (entry.headwordLength < length || (length > 0 && entry.headword[0] != prefix[0]))
+        return false;
+    for (int i = 1; i < length; ++i) {
+        if (entry.headword[i] != prefix[i])
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 int CDictionaryLookup::PrefixListing(CString query, CString& result)
 {
     m_bEntryShown = false;
@@ -15,14 +32,13 @@ int CDictionaryLookup::PrefixListing(CString query, CString& result)
     ScannedEntry entry;
     int matches = 0;
     const char* lastMatch = nullptr;
+    const char* prefix = query;
     const int length = query.GetLength();
     while (scanner.Next(entry)) {
-        // Most headwords differ in their first byte: test it before calling memcmp.
-        if (entry.headwordLength < length || (length > 0 && entry.headword[0] != query.GetAt(0)) ||
-            std::memcmp(entry.headword, query, static_cast<size_t>(length)) != 0)
+        if (!BeginsWith(entry, prefix, length))
             continue;
         result.Append(entry.headword, entry.headwordLength);
-        result += "\r\n";
+        result.Append("\r\n", 2);
         ++matches;
         lastMatch = entry.marker;
     }
@@ -40,7 +56,7 @@ int CDictionaryLookup::ExactLookup(CString word, CString& result)
     EntryScanner scanner(m_pszBook);
     ScannedEntry entry;
     while (scanner.Next(entry)) {
-        if (entry.headwordLength == length && std::memcmp(entry.headword, word, static_cast<size_t>(length)) == 0) {
+        if (entry.headwordLength == length && BeginsWith(entry, word, length)) {
             result = EntryScanner::EntryTextAt(entry.marker);
             m_bEntryShown = true;
             break;

@@ -1,50 +1,104 @@
 #include "EntryScanner.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
 
 const char kChapterMarker[] = "*1";
 
-// The first "@ " at or after from. Searching for the rare "@" alone and then
-// checking the byte after it is several times faster than a two-byte strstr.
-const char* FindEntryMarker(const char* from)
+// The first "@ " at or after at, which is an "@" or nullptr. Searching for the
+// rare "@" alone and then checking the byte after it is several times faster
+// than a two-byte strstr.
+const char* EntryMarkerFrom(const char* at)
 {
-    for (const char* at = std::strchr(from, '@'); at; at = std::strchr(at + 1, '@'))
+    for (; at; at = std::strchr(at + 1, '@'))
         if (at[1] == ' ')
             return at;
+    return nullptr;
+}
+
+// Eight bytes of text as one word, the first byte lowest whatever the
+// machine's byte order. Compilers make this one load.
+std::uint64_t LoadWord(const char* text)
+{
+    const auto byte = [text](int i) { return std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i); };
+    return byte(0) | byte(1) | byte(2) | byte(3) | byte(4) | byte(5) | byte(6) | byte(7);
+}
+
+// The index of the first space among the word's eight bytes, or 8 without one.
+// Tokens are a few bytes long: this finds their end without a loop whose
+// varying length the processor would mispredict at every entry.
+int FirstSpace(std::uint64_t word)
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080;
+    const std::uint64_t diff = word ^ (kOnes * ' ');
+    // The lowest byte flagged here is the first space; flags above it may be false.
+    const std::uint64_t spaces = (diff - kOnes) & ~diff & kHighBits;
+    return spaces ? __builtin_ctzll(spaces) / 8 : 8;
+}
+
+// The space that ends the token at token, or nullptr when no space lies
+// within the token limit. nextAt is the first "@" at or after token, or
+// nullptr; up to it the text holds no NUL, so the search may read whole words
+// there. The byte loop then starts at most at the byte after nextAt, which is
+// in the text (perhaps its NUL).
+const char* FindTokenEnd(const char* token, const char* nextAt)
+{
+    const std::size_t last = EntryScanner::kTokenLimit;  // the furthest index of the ending space
+    std::size_t at = 0;
+    if (nextAt) {
+        const std::size_t known = std::min(static_cast<std::size_t>(nextAt + 1 - token), last + 1);
+        for (; at + 8 <= known; at += 8) {
+            const int space = FirstSpace(LoadWord(token + at));
+            if (space < 8)
+                return token + at + space;
+        }
+    }
+    for (; at <= last && token[at] != '\0'; ++at)
+        if (token[at] == ' ')
+            return token + at;
     return nullptr;
 }
 
 }  // namespace
 
 EntryScanner::EntryScanner(const char* text)
-    : m_marker(FindEntryMarker(text)), m_headword(new char[kBufferSize])
+    : m_marker(EntryMarkerFrom(std::strchr(text, '@'))),
+      m_entryMarkersLeft(m_marker != nullptr),
+      m_headword(new char[kBufferSize])
 {
+}
+
+const char* EntryScanner::FindNextMarker(const char* from, const char* nextAt)
+{
+    if (m_entryMarkersLeft) {
+        // Without an "@" after the token's start there is no "@ " after its end either.
+        if (nextAt) {
+            // The "@" found ahead may lie inside the token, which passes it over.
+            if (const char* marker = EntryMarkerFrom(nextAt >= from ? nextAt : std::strchr(from, '@')))
+                return marker;
+        }
+        // Remembered, so that each "*1" visited from now on does not search the rest of the text again.
+        m_entryMarkersLeft = false;
+    }
+    return std::strstr(from, kChapterMarker);
 }
 
 bool EntryScanner::Next(ScannedEntry& entry)
 {
-    if (m_resumeFrom) {
-        m_marker = m_entryMarkersLeft ? FindEntryMarker(m_resumeFrom) : nullptr;
-        if (!m_marker) {
-            // Remembered, so that each "*1" visited from now on does not search the rest of the text again.
-            m_entryMarkersLeft = false;
-            m_marker = std::strstr(m_resumeFrom, kChapterMarker);
-        }
-        m_resumeFrom = nullptr;
-    }
     if (!m_marker)
         return false;
 
     const char* token = m_marker + 2;
-    // Tokens are a few bytes long: byte loops find their end and copy them
-    // sooner than library calls do.
-    const char* tokenEnd = token;
-    while (*tokenEnd != ' ' && *tokenEnd != '\0')
-        ++tokenEnd;
+    // Looking ahead for the next "@" bounds the search for the token's end, and
+    // is where the search for the next marker starts.
+    const char* nextAt = m_entryMarkersLeft ? std::strchr(token, '@') : nullptr;
+    const char* tokenEnd = FindTokenEnd(token, nextAt);
     // A token that no space ends, or one over the limit, ends the walk.
-    if (*tokenEnd == '\0' || tokenEnd - token > kTokenLimit) {
+    if (!tokenEnd) {
         m_marker = nullptr;
         return false;
     }
@@ -57,15 +111,20 @@ bool EntryScanner::Next(ScannedEntry& entry)
         length = length >= 2 ? length - 2 : 0;
     }
     char* buffer = m_headword.get();
-    for (int i = 0; i < length; ++i)
-        buffer[i] = headword[i];
+    // Most headwords are short: where the text is known to go on far enough,
+    // one copy of a fixed size costs less than one of the exact length.
+    constexpr int kShortCopy = 16;
+    if (nextAt && length <= kShortCopy && nextAt + 2 - headword >= kShortCopy)
+        std::memcpy(buffer, headword, kShortCopy);
+    else
+        std::memcpy(buffer, headword, static_cast<std::size_t>(length));
     buffer[length] = '\0';
 
     entry.marker = m_marker;
     entry.tokenEnd = tokenEnd;
-    entry.headword = m_headword.get();
+    entry.headword = buffer;
     entry.headwordLength = length;
-    m_resumeFrom = tokenEnd;
+    m_marker = FindNextMarker(tokenEnd, nextAt);
     return true;
 }
 

@@ -30,9 +30,11 @@ public:
     static CString EntryTextAt(const char* marker);
 
 private:
-    const char* m_marker;           // the marker to visit next; nullptr once the walk has ended
-    const char* m_resumeFrom = nullptr;  // where to search for the next marker, after a yield
+    // The marker after the token that ends at from; nextAt is the first "@" at or after that token's start.
+    const char* FindNextMarker(const char* from, const char* nextAt);
+
+    const char* m_marker;  // the marker to visit next; nullptr once the walk has ended
     // False once a search found no "@ " up to the end: the walk only falls back on "*1" from then on.
-    bool m_entryMarkersLeft = true;
+    bool m_entryMarkersLeft;
     std::unique_ptr<char[]> m_headword;
 };

@@ -72,7 +72,7 @@ private:
         case 10:
             // Tokens of 248 to 252 bytes: one over the limit ends the walk, so only now and then.
             if (Below(4) == 0)
-                return "@ " + std::string(static_cast<std::size_t>(248 + Below(5)), Pick("a[")) + " near the limit";
+                return "@ " + std::string(static_cast<std::size_t>(248 + Below(5)), Pick("a[@")) + " near the limit";
             [[fallthrough]];
         default: return "@ [" + Word(1, 7) + "] " + Word(1, 3) + ": form A";
         }
@@ -82,7 +82,7 @@ private:
     {
         std::string bytes;
         while (length-- > 0)
-            bytes += Pick("@ *1[]\r\nab\xC7\xF3");
+            bytes += Pick("@ *1[]\r\nab\xA0\xC7\xF3");
         return bytes;
     }
 
