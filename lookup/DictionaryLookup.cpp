@@ -3,6 +3,7 @@
 #include "EntryScanner.h"
 
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -32,19 +33,25 @@ int CDictionaryLookup::PrefixListing(CString query, CString& result)
     ScannedEntry entry;
     int matches = 0;
     const char* lastMatch = nullptr;
+    // The list grows in a plain string, whose appends of one byte cost no
+    // call, and goes into the result once.
+    std::string list;
     const char* prefix = query;
     const int length = query.GetLength();
     while (scanner.Next(entry)) {
         if (!BeginsWith(entry, prefix, length))
             continue;
-        result.Append(entry.headword, entry.headwordLength);
-        result.Append("\r\n", 2);
+        list.append(entry.headword, static_cast<std::size_t>(entry.headwordLength));
+        list += '\r';
+        list += '\n';
         ++matches;
         lastMatch = entry.marker;
     }
     if (matches == 1) {
         result = EntryScanner::EntryTextAt(lastMatch);
         m_bEntryShown = true;
+    } else {
+        result.Append(list.data(), static_cast<int>(list.size()));
     }
     return 0;
 }
