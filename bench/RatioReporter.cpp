@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 
-RatioReporter::RatioReporter(std::string baselineCase, std::vector<std::string> bounded, double target,
-                             double limit)
-    : m_baselineCase(std::move(baselineCase)), m_bounded(std::move(bounded)), m_target(target), m_limit(limit)
+RatioReporter::RatioReporter(std::string baselineCase, std::vector<std::string> bounded,
+                             std::map<std::string, double> targets, double limit)
+    : m_baselineCase(std::move(baselineCase)),
+      m_bounded(std::move(bounded)),
+      m_targets(std::move(targets)),
+      m_limit(limit)
 {
 }
 
@@ -31,8 +34,10 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 
 void RatioReporter::PrintRatios(std::ostream& out) const
 {
-    out << "\nCPU time per call, and its ratio to " << m_baselineCase << " on the same book (target " << m_target
-        << ", limit " << m_limit << "):\n";
+    out << "\nCPU time per call, and its ratio to " << m_baselineCase << " on the same book (target";
+    for (const auto& [book, target] : m_targets)
+        out << ' ' << target << " on " << book << ',';
+    out << " limit " << m_limit << "):\n";
     char line[160];
     for (const std::string& name : m_order) {
         std::size_t slash = name.find('/');
@@ -43,10 +48,28 @@ void RatioReporter::PrintRatios(std::ostream& out) const
             continue;
         double ratio = m_fastest.at(name) / baseline->second;
         const char* verdict = "";
-        if (std::find(m_bounded.begin(), m_bounded.end(), name.substr(slash + 1)) != m_bounded.end())
-            verdict = ratio <= m_target ? "within target" : ratio <= m_limit ? "over target" : "OVER LIMIT";
+        auto target = m_targets.find(name.substr(0, slash));
+        if (target != m_targets.end() &&
+            std::find(m_bounded.begin(), m_bounded.end(), name.substr(slash + 1)) != m_bounded.end())
+            verdict = ratio <= target->second ? "within target" : ratio <= m_limit ? "over target" : "OVER LIMIT";
         std::snprintf(line, sizeof line, "  %-40s %10.1f us %7.2fx  %s\n", name.c_str(), m_fastest.at(name) * 1e6,
                       ratio, verdict);
+        out << line;
+    }
+}
+
+void RatioReporter::PrintTimePerMegabyte(std::ostream& out, const std::map<std::string, std::size_t>& textBytes) const
+{
+    out << "\nCPU time per call and per megabyte (10^6 bytes) of text:\n";
+    char line[160];
+    for (const std::string& name : m_order) {
+        auto bytes = textBytes.find(name);
+        if (bytes == textBytes.end())
+            continue;
+        double megabytes = static_cast<double>(bytes->second) / 1e6;
+        double seconds = m_fastest.at(name);
+        std::snprintf(line, sizeof line, "  %-50s %6.1f MB %10.2f ms %8.3f ms/MB\n", name.c_str(), megabytes,
+                      seconds * 1e3, seconds * 1e3 / megabytes);
         out << line;
     }
 }
