@@ -8,8 +8,8 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   googletest libgtest-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
-  wine64 libc6-i386 xvfb x11-utils imagemagick
-  locales fonts-dejavu-core fonts-hosny-amiri fonts-kacst fonts-freefarsi
+  wine64 libc6-i386 xvfb x11-utils openbox imagemagick
+  locales fonts-dejavu-core fonts-kacst fonts-freefarsi fonts-wine python3-fonttools
   mythes-ar python3 git
 )
 

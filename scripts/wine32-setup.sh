@@ -10,7 +10,7 @@
 set -euo pipefail
 scripts=$(cd "$(dirname "$0")" && pwd)
 source "$scripts/wine32-env.sh"
-source "$scripts/wine-fonts.sh"
+source "$scripts/wine-settings.sh"
 log=$KALIMOR_ROOT/build/wine32-setup.log
 mkdir -p "$(dirname "$log")"
 : >"$log"
@@ -36,11 +36,11 @@ if [ ! -d "$WINE32_ROOT" ] && ! "$WINE32" --version >>"$log" 2>&1; then
   source "$scripts/wine32-env.sh"
 fi
 
-version=$({ cat "${BASH_SOURCE[0]}" "$scripts/wine-fonts.sh"; echo "$WINE32"; } | sha256sum | cut -d' ' -f1)
+version=$({ cat "${BASH_SOURCE[0]}" "${KALIMOR_SETTINGS_FILES[@]}"; echo "$WINE32"; } | sha256sum | cut -d' ' -f1)
 if [ "$(cat "$WINE32_READY" 2>/dev/null)" != "$version" ]; then
   mkdir -p "$WINEPREFIX"
   timeout 300 "$WINE32" wineboot -i >>"$log" 2>&1 || skip "the 32-bit Wine could not create $WINEPREFIX (see $log)"
-  map_dialog_fonts "$WINE32" || skip "the 32-bit Wine could not map the dialogs' fonts in $WINEPREFIX"
+  apply_prefix_settings "$WINE32" || skip "the 32-bit Wine could not take our settings in $WINEPREFIX"
   "$WINESERVER" -w
   echo "$version" >"$WINE32_READY"
 fi

@@ -95,6 +95,16 @@ std::vector<std::string> BookQueries::HeadwordsBeginningWith(std::string_view pr
     return headwords;
 }
 
+std::vector<std::string> BookQueries::DistinctPrefixes(std::size_t length) const
+{
+    std::vector<std::string> prefixes;
+    for (const std::string& headword : m_sortedHeadwords) {
+        if (headword.size() >= length && (prefixes.empty() || !BeginsWith(headword, prefixes.back())))
+            prefixes.push_back(headword.substr(0, length));
+    }
+    return prefixes;
+}
+
 std::string BookQueries::FirstEntryTextOf(const std::string& word) const
 {
     for (const Entry& entry : m_entries) {

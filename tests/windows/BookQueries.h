@@ -24,6 +24,8 @@ public:
     std::string RepeatedHeadword(int most) const;
     // The headwords that begin with prefix, in book order, repeats included.
     std::vector<std::string> HeadwordsBeginningWith(std::string_view prefix) const;
+    // Every distinct prefix of this many bytes of the headwords, in byte order.
+    std::vector<std::string> DistinctPrefixes(std::size_t length) const;
     // The text of the first entry, in book order, whose headword is word.
     std::string FirstEntryTextOf(const std::string& word) const;
 

@@ -29,3 +29,11 @@ std::wstring ArabicAnsiToWide(std::string_view ansi)
 {
     return ToWide(kArabicCodePage, ansi);
 }
+
+std::string WideToUtf8(std::wstring_view wide)
+{
+    int length = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr, nullptr);
+    return utf8;
+}

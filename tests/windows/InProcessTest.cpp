@@ -6,6 +6,7 @@
 #include "InProcessDialog.h"
 #include "LayoutChecks.h"
 #include "ResourceString.h"
+#include "TextFit.h"
 #include "WindowQueries.h"
 #include "resource.h"
 
@@ -55,6 +56,15 @@ void ExpectRectsInDialogUnits(HWND dialog, const DialogLayout& layout)
     }
 }
 
+// Every text of the dialog, drawn in its control's font, fits the control.
+void ExpectTextsFit(HWND dialog)
+{
+    for (const TextOverflow& overflow : TextsThatOverflow(dialog)) {
+        ADD_FAILURE() << "control #" << overflow.position << " \"" << WideToUtf8(overflow.text) << "\" overflows by "
+                      << overflow.extraWidth << " px in width and " << overflow.extraHeight << " px in height";
+    }
+}
+
 std::wstring MenuText(HMENU menu, int position)
 {
     wchar_t text[256] = {};
@@ -77,6 +87,7 @@ TEST_F(InProcessSearchWindow, ControlsStandWhereTheTemplateSaysInDialogUnits)
 {
     ExpectControlsAsLaidOut(m_dialog.Window(), SearchWindowLayout());
     ExpectRectsInDialogUnits(m_dialog.Window(), SearchWindowLayout());
+    ExpectTextsFit(m_dialog.Window());
 }
 
 TEST_F(InProcessSearchWindow, AboutWindowControlsStandWhereTheTemplateSaysInDialogUnits)
@@ -87,6 +98,7 @@ TEST_F(InProcessSearchWindow, AboutWindowControlsStandWhereTheTemplateSaysInDial
     ASSERT_NE(about, nullptr);
     ExpectControlsAsLaidOut(about, AboutWindowLayout());
     ExpectRectsInDialogUnits(about, AboutWindowLayout());
+    ExpectTextsFit(about);
     ::PostMessageA(about, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(about); }));
 }

@@ -105,4 +105,55 @@ TEST_F(SearchBox, TakesNoMoreTextThanFitsItsWidth)
     EXPECT_EQ(SearchText(), text);
 }
 
+// The Arabic letters, hamza to yeh, as Windows-1256 bytes.
+std::vector<std::string> ArabicLetters()
+{
+    std::vector<std::string> letters;
+    for (wchar_t letter = 0x0621; letter <= 0x064A; ++letter) {
+        if (letter > 0x063A && letter < 0x0641)
+            continue;  // unassigned, and the tatweel
+        char ansi = 0;
+        BOOL lost = FALSE;
+        if (::WideCharToMultiByte(1256, 0, &letter, 1, &ansi, 1, nullptr, &lost) == 1 && !lost)
+            letters.push_back(std::string(1, ansi));
+    }
+    return letters;
+}
+
+// Every letter alone, and every two-letter prefix the book lists, typed into
+// the empty box: the program must answer and list, whatever text the result
+// box has to lay out. A second letter replaces the one before (Shift+Left
+// selects it), so each prefix costs one change.
+TEST_F(SearchBox, EveryLetterAloneAndEveryListingTwoLetterPrefixIsListed)
+{
+    std::vector<std::string> letters = ArabicLetters();
+    ASSERT_GE(letters.size(), 28u);
+    std::vector<std::string> prefixes = Book().DistinctPrefixes(2);
+    ASSERT_FALSE(prefixes.empty());
+    FocusSearchBox();
+    for (const std::string& letter : letters) {
+        SCOPED_TRACE(testing::Message() << "letter U+" << std::hex << static_cast<unsigned>(ArabicAnsiToWide(letter)[0]));
+        TypeArabicAnsi(letter);
+        ExpectBoxes(letter, PrefixListingOf(letter));
+        bool first = true;
+        for (const std::string& prefix : prefixes) {
+            if (prefix[0] != letter[0])
+                continue;
+            if (!first)
+                PressChord({VK_SHIFT, VK_LEFT});
+            first = false;
+            TypeArabicAnsi(prefix.substr(1));
+            ExpectBoxes(prefix, PrefixListingOf(prefix));
+            if (HasFailure())
+                break;
+        }
+        ASSERT_TRUE(m_program->Responds()) << "the program stopped answering";
+        PressChord({VK_SHIFT, VK_HOME});
+        PressKey(VK_BACK);
+        ExpectBoxes("", "");
+        if (HasFailure())
+            break;
+    }
+}
+
 }  // namespace

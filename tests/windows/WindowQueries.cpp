@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr UINT kReplyTimeoutMs = 10000;
+constexpr UINT kReplyTimeoutMs = 5000;
 
 BOOL CALLBACK VisitWindow(HWND window, LPARAM visitor)
 {
@@ -23,7 +23,7 @@ std::string WindowText(HWND window)
 {
     DWORD_PTR length = 0;
     if (!::SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &length))
-        return "<no answer>";
+        return kNoAnswer;
     std::string text(length + 1, '\0');
     DWORD_PTR copied = 0;
     ::SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),

@@ -18,9 +18,12 @@ bool WaitUntil(Condition condition, DWORD timeoutMs = 10000)
     return true;
 }
 
+// What WindowText gives for a window whose thread does not answer.
+constexpr char kNoAnswer[] = "<no answer>";
+
 // The window's text as its program holds it (Windows-1256 bytes for the
 // program's ANSI controls), read with WM_GETTEXT, which works across
-// processes; "<no answer>" when the window's thread does not answer.
+// processes; kNoAnswer when the window's thread does not answer in 5 s.
 std::string WindowText(HWND window);
 
 // Top-level windows of a process, visible or not.
