@@ -61,3 +61,6 @@ if [ -e "$handshake/failed" ]; then
   echo "screenshots: the driver failed: $(cat "$handshake/failed")" >&2
   exit 1
 fi
+for name in main-list main-entry about; do
+  [ -s "$out/$name.png" ] || { echo "screenshots: $name.png was not written" >&2; exit 1; }
+done

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the window tests under wine64 and
-# Xvfb, the native tests once under the sanitizers, a bounded fuzz run, the
-# native tests (with the release-file checks), and last the release package
-# built twice to see that it comes out the same.
+# Xvfb (and under a 32-bit Wine where the machine runs 32-bit code), the
+# native tests once under the sanitizers, a bounded fuzz run, the native tests
+# (with the release-file checks), the pictures of the windows, and last the
+# release package built twice to see that it comes out the same.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KALIMOR_BUILD_DIR:-$root/build}
@@ -22,11 +23,14 @@ fi
 echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 "$root/scripts/sanitize.sh" "$build/sanitize" >"$build/sanitize.log" 2>&1 || { tail -n 40 "$build/sanitize.log"; status=1; }
 tail -n 3 "$build/sanitize.log"
-echo "== fuzzing the walk and the lookups for ${KALIMOR_FUZZ_SECONDS:-60} s"
+echo "== fuzzing the walk, the lookups and the companion's book reading for ${KALIMOR_FUZZ_SECONDS:-60} s"
 "$root/scripts/fuzz.sh" "$build/fuzz" "${KALIMOR_FUZZ_SECONDS:-60}" >"$build/fuzz.log" 2>&1 || { tail -n 40 "$build/fuzz.log"; status=1; }
 tail -n 2 "$build/fuzz.log"
 echo "== native tests"
 ctest --test-dir "$build/native" --output-on-failure || status=1
+
+echo "== pictures of the windows"
+"$root/scripts/screenshots.sh" "$build/screenshots" >"$build/screenshots.log" 2>&1 || { tail -n 20 "$build/screenshots.log"; status=1; }
 
 echo "== the release package, built twice from the last commit in two directories"
 "$root/tests/release/check-reproducible.sh" || status=1
