@@ -1,16 +1,16 @@
 #include "BookQueries.h"
 
 #include "BookStore.h"
-#include "DictionaryLookup.h"
-#include "EntryScanner.h"
 
 #include <algorithm>
 
 namespace {
 
-std::string Str(const CString& text)
+// The book's walk, made once.
+const std::vector<reference::Entry>& BookWalk()
 {
-    return std::string(text, static_cast<std::size_t>(text.GetLength()));
+    static const std::vector<reference::Entry> entries = reference::Walk(BookStore::GetStart());
+    return entries;
 }
 
 bool BeginsWith(std::string_view text, std::string_view prefix)
@@ -22,10 +22,7 @@ bool BeginsWith(std::string_view text, std::string_view prefix)
 
 std::string PrefixListingOf(const std::string& query)
 {
-    CDictionaryLookup lookup;
-    CString result;
-    lookup.PrefixListing(query.c_str(), result);
-    return Str(result);
+    return reference::PrefixListing(BookWalk(), query).result;
 }
 
 std::vector<std::string> ListLines(const std::string& list)
@@ -38,15 +35,12 @@ std::vector<std::string> ListLines(const std::string& list)
 
 BookQueries::BookQueries()
 {
-    EntryScanner scanner(BookStore::GetStart());
-    ScannedEntry entry;
-    while (scanner.Next(entry)) {
+    for (const reference::Entry& entry : BookWalk()) {
         // The walk ends on the closing chapter line, whose token begins with "*": no headword to type.
-        if (entry.headword[0] == '\0' || entry.headword[0] == '*')
+        if (entry.headword.empty() || entry.headword[0] == '*')
             continue;
-        // The headword as the lookups read it: up to the buffer's NUL.
-        m_entries.push_back({entry.headword, Str(EntryScanner::EntryTextAt(entry.marker))});
-        m_sortedHeadwords.push_back(m_entries.back().headword);
+        m_entries.push_back(entry);
+        m_sortedHeadwords.push_back(entry.headword);
     }
     std::sort(m_sortedHeadwords.begin(), m_sortedHeadwords.end());
 }
@@ -63,7 +57,7 @@ int BookQueries::CountBeginningWith(std::string_view prefix, int limit) const
 
 std::string BookQueries::PrefixMatching(int fewest, int most) const
 {
-    for (const Entry& entry : m_entries) {
+    for (const reference::Entry& entry : m_entries) {
         for (std::size_t length = 1; length <= entry.headword.size(); ++length) {
             std::string prefix = entry.headword.substr(0, length);
             int count = CountBeginningWith(prefix, most);
@@ -88,7 +82,7 @@ std::string BookQueries::RepeatedHeadword(int most) const
 std::vector<std::string> BookQueries::HeadwordsBeginningWith(std::string_view prefix) const
 {
     std::vector<std::string> headwords;
-    for (const Entry& entry : m_entries) {
+    for (const reference::Entry& entry : m_entries) {
         if (BeginsWith(entry.headword, prefix))
             headwords.push_back(entry.headword);
     }
@@ -107,11 +101,7 @@ std::vector<std::string> BookQueries::DistinctPrefixes(std::size_t length) const
 
 std::string BookQueries::FirstEntryTextOf(const std::string& word) const
 {
-    for (const Entry& entry : m_entries) {
-        if (entry.headword == word)
-            return entry.text;
-    }
-    return {};
+    return reference::ExactLookup(m_entries, word).result;
 }
 
 std::string BookQueries::FirstHeadword() const

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "ReferenceWalk.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
-// What the prefix listing linked into the tests answers: the same code and the
-// same book as the program's, so expectations follow the book when it changes.
+// What the prefix listing must answer for the book the program carries, from
+// the reference model of the walk, so expectations follow the book when it changes.
 std::string PrefixListingOf(const std::string& query);
 // The lines of a list, without their CR LF.
 std::vector<std::string> ListLines(const std::string& list);
@@ -33,10 +35,6 @@ private:
     // Counts no further than limit + 1.
     int CountBeginningWith(std::string_view prefix, int limit) const;
 
-    struct Entry {
-        std::string headword;
-        std::string text;
-    };
-    std::vector<Entry> m_entries;              // book order
+    std::vector<reference::Entry> m_entries;  // book order, without the closing chapter line
     std::vector<std::string> m_sortedHeadwords;
 };
