@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-// Polls condition until it holds or timeoutMs has passed; true when it held.
+// Polls condition every intervalMs until it holds or timeoutMs has passed; true when it held.
 template <class Condition>
-bool WaitUntil(Condition condition, DWORD timeoutMs = 10000)
+bool WaitUntil(Condition condition, DWORD timeoutMs = 10000, DWORD intervalMs = 10)
 {
     DWORD start = ::GetTickCount();
     while (!condition()) {
         if (::GetTickCount() - start > timeoutMs)
             return false;
-        ::Sleep(10);
+        ::Sleep(intervalMs);
     }
     return true;
 }
