@@ -2,13 +2,35 @@
 
 namespace {
 
-// Runs the built kalimor-bookconv on thesaurus texts in the test's directory.
+// Runs the built kalimor-bookconv on sources in the test's directory: a
+// thesaurus text and a glossary of one article, its text gzipped.
 class ConverterTool : public ToolProcess {
 protected:
-    Outcome Convert(const std::string& source, const std::string& output, const std::string& shellPrefix = "")
+    void SetUp() override
     {
-        return Run(KALIMOR_BOOKCONV_PATH, {source, output}, shellPrefix);
+        ToolProcess::SetUp();
+        const std::string article = "دار /daːr/\nHome\n";
+        ASSERT_LT(article.size(), 64u);  // one base-64 digit
+        m_index = WriteFile("glossary.index", "دار\tA\t" + std::string(1, kBase64[article.size()]) + "\n");
+        m_dictionary = WriteFile("glossary.dict", article);
+        ASSERT_EQ(std::system(("gzip -n " + Quoted(m_dictionary)).c_str()), 0);
+        m_dictionary += ".gz";
     }
+
+    Outcome Convert(const std::string& thesaurus, const std::string& output, const std::string& shellPrefix = "")
+    {
+        return ConvertWith(m_dictionary, thesaurus, output, shellPrefix);
+    }
+
+    Outcome ConvertWith(const std::string& dictionary, const std::string& thesaurus, const std::string& output,
+                        const std::string& shellPrefix = "")
+    {
+        return Run(KALIMOR_BOOKCONV_PATH, {thesaurus, m_index, dictionary, output}, shellPrefix);
+    }
+
+    static constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string m_index;
+    std::string m_dictionary;
 };
 
 TEST_F(ConverterTool, SaysWhyItCannotReadItsSource)
@@ -17,6 +39,9 @@ TEST_F(ConverterTool, SaysWhyItCannotReadItsSource)
     ExpectOneLine(Convert(m_dir.string(), output), 1, "cannot read " + m_dir.string() + ": a directory");
     ExpectOneLine(Convert("/dev/zero", output), 1, "a device, not a regular file");
     ExpectOneLine(Convert("th\x1B[1m.dat", output), 1, "cannot read th\\x1B[1m.dat: ");
+    std::string thesaurus = WriteFile("th.dat", "UTF-8\n");
+    std::string notGzip = WriteFile("glossary.dict.dz", "plain text");
+    ExpectOneLine(ConvertWith(notGzip, thesaurus, output), 1, "cannot read " + notGzip + ": not gzip data");
     EXPECT_FALSE(std::filesystem::exists(output));
 }
 
@@ -28,8 +53,8 @@ TEST_F(ConverterTool, LeavesTheOldBookWhenTheNewOneCannotBeWrittenWhole)
     Outcome outcome = Convert(source, output, "ulimit -f 2; trap '' XFSZ; ");
     ExpectOneLine(outcome, 1, "cannot write " + output + ": File too large");
     EXPECT_EQ(ReadFile(output), "the old book");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), std::filesystem::directory_iterator()), 4)
-        << "th.dat, book.txt and the tool's out and err, no temporary file";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), std::filesystem::directory_iterator()), 6)
+        << "the three sources, book.txt and the tool's out and err, no temporary file";
 
     outcome = Convert(source, output);
     EXPECT_EQ(outcome.status, 0) << outcome.err;

@@ -11,11 +11,14 @@
 
 namespace {
 
-Book Convert(const std::string& source)
+constexpr int kAlef = 0, kSeen = 11, kKaf = 21, kMeem = 23, kNoon = 24, kBeh = 1, kKhah = 6;
+
+Book Convert(const std::string& thesaurus, const TestGlossary& glossary = {})
 {
     Diagnostics diagnostics;
-    std::optional<Book> book = ConvertThesaurus(source, diagnostics);
-    EXPECT_FALSE(diagnostics.HasErrors());
+    std::optional<Book> book = ConvertBoth(thesaurus, glossary, diagnostics);
+    for (const Diagnostic& item : OfKind(diagnostics, Diagnostic::Kind::Error))
+        ADD_FAILURE() << item.origin.line << ": " << item.message;
     return book.value_or(Book{});
 }
 
@@ -27,14 +30,6 @@ std::vector<std::string> Cp1256Lines(std::initializer_list<std::string_view> utf
     return lines;
 }
 
-std::vector<std::string> HeadwordsOf(const std::vector<std::string>& entries)
-{
-    std::vector<std::string> headwords;
-    for (const std::string& entry : entries)
-        headwords.push_back(entry.substr(2, entry.find(' ', 2) - 2));
-    return headwords;
-}
-
 // A source of one-sense records, one for each headword.
 std::string RecordsFor(std::initializer_list<std::string_view> headwords)
 {
@@ -44,43 +39,180 @@ std::string RecordsFor(std::initializer_list<std::string_view> headwords)
     return text;
 }
 
-TEST(ConvertThesaurus, WritesOneEntryLinePerRecordWithItsQualifierAndSenses)
+std::vector<std::string> HeadwordsOf(const std::vector<std::string>& entries)
+{
+    std::vector<std::string> headwords;
+    for (const std::string& entry : entries)
+        headwords.push_back(entry.substr(2, entry.find(' ', 2) - 2));
+    return headwords;
+}
+
+TEST(ConvertSources, GivesEachKeyOneEntryWithThesaurusBlocksFirstAndEverySenseAndGlossOnce)
 {
     Book book = Convert(Thesaurus({
-        "نظر-بجانب العين-|1", "(فعل)|شَزْر",
-        "بغية|2", "(مصدر)|رَغْبَة|أُمْنِيَة|تَوْق", "(اسم)|مُنْيَة",
-        "انفصل(بعضه عن بعض)|1", "(فعل)|اِنْقَطَعَ|تَوَقّفَ",
-        "نظر|1", "(فعل)|بَصُرَ|رَأَى",
-    }));
+                            "نظر-بجانب العين-|1", "(فعل)|شَزْر",
+                            "نظر|1", "(فعل)|بَصُرَ|رَأَى",
+                            "نظر|1", "(فعل)|بَصُرَ|رَأَى",
+                            "بغية|2", "(مصدر)|رَغْبَة|تَوْق", "(اسم)|مُنْيَة",
+                        }),
+                        TestGlossary().Add("نَظَر", {"Look", "Sight"}).Add("نظر", {"Look"}));
 
-    EXPECT_EQ(ChapterEntries(book.text, 0), Cp1256Lines({"@ انفصل (بعضه عن بعض) (فعل) اِنْقَطَعَ، تَوَقّفَ"}));
-    EXPECT_EQ(ChapterEntries(book.text, 1), Cp1256Lines({"@ بغية (مصدر) رَغْبَة، أُمْنِيَة، تَوْق ؛ (اسم) مُنْيَة"}));
-    // Of equal headwords, the one without a qualifier comes first, whatever the source's order.
-    EXPECT_EQ(ChapterEntries(book.text, 24),
-              Cp1256Lines({"@ نظر (فعل) بَصُرَ، رَأَى", "@ نظر -بجانب العين- (فعل) شَزْر"}));
-    EXPECT_EQ(book.entries, 4);
+    EXPECT_EQ(ChapterEntries(book.text, kNoon),
+              Cp1256Lines({"@ نظر (فعل) بَصُرَ، رَأَى | نظر -بجانب العين-: (فعل) شَزْر | Look | نَظَر: Sight"}));
+    EXPECT_EQ(ChapterEntries(book.text, kBeh),
+              Cp1256Lines({"@ بغية (مصدر) رَغْبَة، تَوْق ؛ (اسم) مُنْيَة", "@ بغيه انظر: بغية"}));
+    EXPECT_EQ(book.entries, 3);
+    const MergeCounts& merge = book.report.merge;
+    EXPECT_EQ(merge.duplicateItems, 2);
+    EXPECT_EQ(merge.sharedKeys, 1);
+    EXPECT_EQ(merge.thesaurusKeys, 1);
+    EXPECT_EQ(merge.glossaryKeys, 0);
 }
 
-TEST(ConvertThesaurus, OrdersHeadwordsByTheirLettersThenBytesThenSourceOrder)
+TEST(ConvertSources, FilesGlossaryWordsWithoutTheArticleUnlessTooShortOrTheThesaurusHasIt)
 {
-    Book book = Convert(RecordsFor({"أمر", "آمن", "ابن", "-أندى", "إبل", "اب", "أب", "ءامن",
-                                    "سقّم", "سؤال", "\u0651سّتر", "سقط", "سبب", "حبا", "حبّ"}));
+    Book book = Convert(Thesaurus({"الكلام|1", "(اسم)|قول"}),
+                        TestGlossary()
+                            .Add("الكتاب", {"Book"})
+                            .Add("الله", {"God"})
+                            .Add("الكلام", {"Speech"})
+                            .Add("الخطاب الرسمي", {"Allocution"}));
 
-    EXPECT_EQ(HeadwordsOf(ChapterEntries(book.text, 0)),
-              Cp1256Lines({"ءامن", "أب", "اب", "إبل", "ابن", "أمر", "آمن", "-أندى"}));
-    // Marks count for nothing, waw with hamza counts as waw, a leading shadda is passed over.
-    EXPECT_EQ(HeadwordsOf(ChapterEntries(book.text, 11)),
-              Cp1256Lines({"سبب", "\u0651سّتر", "سقط", "سقّم", "سؤال"}));
-    EXPECT_EQ(HeadwordsOf(ChapterEntries(book.text, 5)), Cp1256Lines({"حبّ", "حبا"}));
+    EXPECT_EQ(ChapterEntries(book.text, kAlef), Cp1256Lines({"@ الكلام (اسم) قول | Speech", "@ الله God"}));
+    EXPECT_EQ(ChapterEntries(book.text, kKaf), Cp1256Lines({"@ كتاب الكتاب: Book"}));
+    EXPECT_EQ(ChapterEntries(book.text, kKhah), Cp1256Lines({"@ خطاب الخطاب الرسمي: Allocution"}));
+    EXPECT_EQ(book.report.merge.articleRemoved, 2);
 }
 
-TEST(ConvertThesaurus, GivesEveryLetterAChapterWithARangeOfTheBooksOwnPages)
+TEST(ConvertSources, PutsPhrasesInTheirFirstWordsEntryWhileItStaysUnderTheLimit)
 {
-    std::string source = "UTF-8\n";
-    for (int i = 0; i <= kEntriesPerPage; ++i)
-        source += "ابن|1\n(اسم)|ولد\n";
-    source += "بيت|1\n(اسم)|دار\n";
-    Book book = Convert(source);
+    const std::string long1(1500, 'a'), long2(1500, 'b'), long3(1500, 'c');
+    Book book = Convert(Thesaurus({}), TestGlossary()
+                                           .Add("بيت كبير", {long1})
+                                           .Add("بيت", {"House"})
+                                           .Add("بيت واسع", {long2})
+                                           .Add("بيت عال", {long3})
+                                           .Add("بيت صغير", {"Cottage"}));
+
+    std::vector<std::string> entries = ChapterEntries(book.text, kBeh);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_LT(entries[0].size(), kPhraseEntryLimit);
+    EXPECT_EQ(entries[0].rfind(Cp1256("@ بيت House | بيت كبير: ") + long1, 0), 0u);
+    EXPECT_NE(entries[0].find(long2), std::string::npos);
+    EXPECT_EQ(entries[0].find(long3), std::string::npos);
+    EXPECT_NE(entries[0].find(Cp1256(" | بيت صغير: Cottage")), std::string::npos);
+    EXPECT_EQ(book.report.merge.phrasesIn, 3);
+    EXPECT_EQ(book.report.merge.phrasesLeftOut, 1);
+}
+
+TEST(ConvertSources, CrossReferencesTheSpellingsPeopleTypeExceptNewOnesInTheAlefChapter)
+{
+    Book book = Convert(Thesaurus({"أكل|1", "(فعل)|طعم"}), TestGlossary()
+                                                              .Add("مدرسة", {"School"})
+                                                              .Add("مستشفى", {"Hospital"})
+                                                              .Add("سأل", {"Ask"})
+                                                              .Add("سال", {"Flow"}));
+
+    EXPECT_EQ(ChapterEntries(book.text, kMeem),
+              Cp1256Lines({"@ مدرسة School", "@ مدرسه انظر: مدرسة", "@ مستشفى Hospital", "@ مستشفي انظر: مستشفى"}));
+    EXPECT_EQ(ChapterEntries(book.text, kSeen), Cp1256Lines({"@ سأل Ask", "@ سال Flow | انظر: سأل"}));
+    EXPECT_EQ(ChapterEntries(book.text, kAlef), Cp1256Lines({"@ أكل (فعل) طعم"}));
+    const MergeCounts& merge = book.report.merge;
+    EXPECT_EQ(merge.crossReferenceEntries, 2);
+    EXPECT_EQ(merge.crossReferencesAppended, 1);
+    EXPECT_EQ(merge.crossReferencesLeftOut, 1);
+}
+
+TEST(ConvertSources, OrdersKeysByTheirLettersThenBytes)
+{
+    Book book = Convert(RecordsFor({"أمر", "آمن", "ابن", "-أندى", "إبل", "اب", "أب", "ءامن", "سقّم", "سؤال", "سقط",
+                                    "سبب", "حبا", "حبّ"}));
+
+    EXPECT_EQ(HeadwordsOf(ChapterEntries(book.text, kAlef)),
+              Cp1256Lines({"ءامن", "أب", "اب", "إبل", "ابن", "أمر", "آمن", "أندى"}));
+    EXPECT_EQ(HeadwordsOf(ChapterEntries(book.text, kSeen)), Cp1256Lines({"سبب", "سقط", "سقم", "سؤال"}));
+    EXPECT_EQ(HeadwordsOf(ChapterEntries(book.text, 5)), Cp1256Lines({"حب", "حبا"}));
+}
+
+TEST(ConvertSources, CleansTheSourcesAndNotesAndCountsEveryChangeAtItsSourceLine)
+{
+    Diagnostics diagnostics;
+    std::optional<Book> book = ConvertBoth(Thesaurus({"\xEF\xBB\xBF" "ائتلاف|1", "(اسم)|\xEF\xBB\xBF" "اِتِفاق"}),
+                                           TestGlossary()
+                                               .Add("Makefile", {"Makefile"})
+                                               .Add("\uFEFBعب", {"Player"})
+                                               .Add("قصف\u200E", {"Shelling"})
+                                               .Add("إقتباس\u00A0نص", {"Quote"})
+                                               .Add("جمع \\\"فبراير\\\" ", {"Februaries"}),
+                                           diagnostics);
+
+    ASSERT_TRUE(book);
+    const CleaningCounts& cleaning = book->report.cleaning;
+    EXPECT_EQ(cleaning[static_cast<int>(Cleaning::ByteOrderMark)], 2);
+    EXPECT_EQ(cleaning[static_cast<int>(Cleaning::Ligature)], 1);
+    EXPECT_EQ(cleaning[static_cast<int>(Cleaning::DirectionMark)], 1);
+    EXPECT_EQ(cleaning[static_cast<int>(Cleaning::NoBreakSpace)], 1);
+    EXPECT_EQ(cleaning[static_cast<int>(Cleaning::QuotingDebris)], 2);
+    EXPECT_EQ(cleaning[static_cast<int>(Cleaning::EdgeSpace)], 1);
+    EXPECT_EQ(book->report.glossaryWithoutLetter, 1);
+
+    std::vector<Diagnostic> notes = OfKind(diagnostics, Diagnostic::Kind::Note);
+    ASSERT_EQ(notes.size(), 9u);
+    EXPECT_EQ(notes[0].origin, (Origin{Source::Thesaurus, 2}));
+    EXPECT_EQ(notes[1].origin, (Origin{Source::Thesaurus, 3}));
+    EXPECT_EQ(notes[2].origin, (Origin{Source::Glossary, 1}));
+    EXPECT_EQ(notes[3].origin, (Origin{Source::Glossary, 2}));
+    EXPECT_EQ(ChapterEntries(book->text, 22), Cp1256Lines({"@ لاعب Player"}));
+    EXPECT_EQ(ChapterEntries(book->text, 20), Cp1256Lines({"@ قصف Shelling"}));
+    EXPECT_EQ(ChapterEntries(book->text, 4), Cp1256Lines({"@ جمع جمع \"فبراير\": Februaries"}));
+}
+
+TEST(ConvertSources, RefusesWhatWouldBreakTheBookAndReportsItsSourceLine)
+{
+    std::string longHeadword;
+    for (int i = 0; i <= EntryScanner::kTokenLimit; ++i)
+        longHeadword += "ب";
+    struct Case {
+        std::string what;
+        std::string thesaurus;
+        TestGlossary glossary;
+        Origin origin;
+    };
+    const std::vector<Case> cases = {
+        {"an entry marker in a synonym", Thesaurus({"بيت|1", "(اسم)|دار@ منزل"}), {}, {Source::Thesaurus, 3}},
+        {"an entry marker across a sense separator", Thesaurus({"بيت|2", "(اسم)|دار@", "(اسم)|منزل"}), {},
+         {Source::Thesaurus, 3}},
+        {"a chapter marker in a synonym", Thesaurus({"بيت|2", "(اسم)|دار", "(اسم)|*1*"}), {}, {Source::Thesaurus, 4}},
+        {"a chapter marker in a qualifier", Thesaurus({"بيت(*1)|1", "(اسم)|دار"}), {}, {Source::Thesaurus, 2}},
+        {"a headword over the token limit", Thesaurus({longHeadword + "|1", "(اسم)|دار"}), {}, {Source::Thesaurus, 2}},
+        {"a NUL byte", Thesaurus({"بيت|1", std::string("(اسم)|د\0ار", 14)}), {}, {Source::Thesaurus, 3}},
+        {"a carriage return", Thesaurus({"بيت|1", "(اسم)|دار\r"}), {}, {Source::Thesaurus, 3}},
+        {"a character without a Windows-1256 form", Thesaurus({"بيت|1", "(اسم)|دЖر"}), {}, {Source::Thesaurus, 3}},
+        {"a thesaurus headword without a letter", Thesaurus({"(ه)|1", "(اسم)|دار"}), {}, {Source::Thesaurus, 2}},
+        {"an entry marker in a gloss", Thesaurus({}), TestGlossary().Add("بيت", {"House"}).Add("دار", {"at@ home"}),
+         {Source::Glossary, 2}},
+    };
+    for (const Case& c : cases) {
+        Diagnostics diagnostics;
+        EXPECT_FALSE(ConvertBoth(c.thesaurus, c.glossary, diagnostics)) << c.what;
+        std::vector<Diagnostic> errors = OfKind(diagnostics, Diagnostic::Kind::Error);
+        ASSERT_EQ(errors.size(), 1u) << c.what;
+        EXPECT_EQ(errors[0].origin, c.origin) << c.what;
+    }
+
+    longHeadword.resize(longHeadword.size() - 2);  // one letter less: at the limit
+    EXPECT_EQ(Convert(Thesaurus({longHeadword + "|1", "(اسم)|دار"})).entries, 1);
+}
+
+TEST(ConvertSources, GivesEveryLetterAChapterWithARangeOfTheBooksOwnPages)
+{
+    // One more alef entry than a page holds, each a word of its own.
+    const std::string letters = "بتثجحخدذرزسشصضطظعغفقك";
+    TestGlossary glossary;
+    for (std::size_t i = 0; i < letters.size(); i += 2)
+        glossary.Add("اب" + letters.substr(i, 2), {"a"});
+    ASSERT_EQ(letters.size() / 2, static_cast<std::size_t>(kEntriesPerPage) + 1);
+    Book book = Convert(RecordsFor({"بيت"}), glossary);
 
     std::vector<std::string> chapters;
     for (const std::string& line : LinesOf(book.text)) {
@@ -97,82 +229,26 @@ TEST(ConvertThesaurus, GivesEveryLetterAChapterWithARangeOfTheBooksOwnPages)
     EXPECT_EQ(book.pages, 30);
 }
 
-TEST(ConvertThesaurus, NotesWhatItRemovesOrKeepsAlthoughIrregularAtItsSourceLine)
+TEST(ConvertSources, DrawsTheStampFromTheSourcesAndTheEndLineFromTheBook)
 {
-    Diagnostics diagnostics;
-    std::optional<Book> book = ConvertThesaurus(Thesaurus({
-        "\xEF\xBB\xBF" "ائتلاف|1", "(اسم)|\xEF\xBB\xBF" "اِئْتِلاف|اِتِفاق",
-        "-أندى|1", "(اسم)|أَجْوَد",
-    }), diagnostics);
-
-    ASSERT_TRUE(book);
-    std::vector<Diagnostic> notes = OfKind(diagnostics, Diagnostic::Kind::Note);
-    ASSERT_EQ(notes.size(), 3u);
-    EXPECT_EQ(notes[0].sourceLine, 2);
-    EXPECT_NE(notes[0].message.find("U+FEFF"), std::string::npos);
-    EXPECT_EQ(notes[1].sourceLine, 3);
-    EXPECT_NE(notes[1].message.find("U+FEFF"), std::string::npos);
-    EXPECT_EQ(notes[2].sourceLine, 4);
-    EXPECT_EQ(ChapterEntries(book->text, 0),
-              Cp1256Lines({"@ -أندى (اسم) أَجْوَد", "@ ائتلاف (اسم) اِئْتِلاف، اِتِفاق"}));
-}
-
-TEST(ConvertThesaurus, RefusesWhatWouldBreakTheBookAndReportsItsSourceLine)
-{
-    std::string longHeadword;
-    for (int i = 0; i <= EntryScanner::kTokenLimit; ++i)
-        longHeadword += "ب";
-    struct Case {
-        std::string what;
-        std::string source;
-        int line;
-    };
-    const std::vector<Case> cases = {
-        {"an entry marker in a synonym", Thesaurus({"بيت|1", "(اسم)|دار@ منزل"}), 3},
-        {"an entry marker across a sense separator", Thesaurus({"بيت|2", "(اسم)|دار@", "(اسم)|منزل"}), 3},
-        {"a chapter marker in a synonym", Thesaurus({"بيت|2", "(اسم)|دار", "(اسم)|*1*"}), 4},
-        {"a chapter marker in a qualifier", Thesaurus({"بيت(*1)|1", "(اسم)|دار"}), 2},
-        {"a headword over the token limit", Thesaurus({longHeadword + "|1", "(اسم)|دار"}), 2},
-        {"a headword that reads as a bracketed root", Thesaurus({"[بيت|1", "(اسم)|دار"}), 2},
-        {"a NUL byte", Thesaurus({"بيت|1", std::string("(اسم)|د\0ار", 14)}), 3},
-        {"a carriage return", Thesaurus({"بيت|1", "(اسم)|دار\r"}), 3},
-        {"a character without a Windows-1256 form", Thesaurus({"بيت|1", "(اسم)|دЖر"}), 3},
-        {"a headword without a letter", Thesaurus({"(ه)|1", "(اسم)|دار"}), 2},
-    };
-    for (const Case& c : cases) {
-        Diagnostics diagnostics;
-        EXPECT_FALSE(ConvertThesaurus(c.source, diagnostics)) << c.what;
-        std::vector<Diagnostic> errors = OfKind(diagnostics, Diagnostic::Kind::Error);
-        ASSERT_EQ(errors.size(), 1u) << c.what;
-        EXPECT_EQ(errors[0].sourceLine, c.line) << c.what;
-    }
-
-    longHeadword.resize(longHeadword.size() - 2);  // one letter less: at the limit
-    EXPECT_EQ(Convert(Thesaurus({longHeadword + "|1", "(اسم)|دار"})).entries, 1);
-}
-
-TEST(ConvertThesaurus, DrawsTheStampFromTheSourceAndTheEndLineFromTheBook)
-{
-    const std::string source = RecordsFor({"بيت", "ابن"});
-    Book book = Convert(source);
-    EXPECT_EQ(Convert(source).text, book.text);
+    const std::string thesaurus = RecordsFor({"بيت", "ابن"});
+    const TestGlossary glossary = TestGlossary().Add("دار", {"Home"});
+    Book book = Convert(thesaurus, glossary);
+    EXPECT_EQ(Convert(thesaurus, glossary).text, book.text);
 
     std::vector<std::string> lines = LinesOf(book.text);
     ASSERT_GE(lines.size(), 9u);
-    const std::vector<std::string> header(lines.begin(), lines.begin() + 9);
-    EXPECT_EQ(header[0], Cp1256("*BOOK*Kalimor المترادفات 1.00"));
-    EXPECT_EQ(header[1].rfind("*AUTHOR*", 0), 0u);
-    EXPECT_EQ(header[2], "*STAMP*" + DigestInLetters(source, 32));
-    EXPECT_EQ(header[3], "*EXEVER*08");
-    EXPECT_EQ(header[4].rfind("*TYPING*", 0), 0u);
+    EXPECT_EQ(lines[0], Cp1256("*BOOK*Kalimor الجامع 2.00"));
+    EXPECT_EQ(lines[2], "*STAMP*" + DigestInLetters(thesaurus + glossary.index + glossary.text, 32));
+    EXPECT_EQ(lines[3], "*EXEVER*08");
     EXPECT_EQ(lines[7], "*END*");
 
     std::size_t endLine = book.text.rfind("*EOF*");
     EXPECT_EQ(lines.back(), "*EOF*" + DigestInLetters(book.text.substr(0, endLine), 64));
-    EXPECT_NE(LinesOf(Convert(RecordsFor({"بيت", "ابنة"})).text)[2], header[2]);
+    EXPECT_NE(LinesOf(Convert(thesaurus, TestGlossary().Add("دار", {"House"})).text)[2], lines[2]);
 }
 
-TEST(ConvertThesaurus, MakesABookThatTheLookupsWalkToTheClosingChapter)
+TEST(ConvertSources, MakesABookThatTheLookupsWalkToTheClosingChapter)
 {
     // An entry in the yeh chapter: the walk's fall-back on "*1" would visit empty chapters after the last entry.
     Book book = Convert(RecordsFor({"نظر(إليه)", "يد", "ابن"}));

@@ -20,6 +20,40 @@ inline std::string Thesaurus(std::initializer_list<std::string_view> lines)
     return text;
 }
 
+// A glossary in the dictd format: each article "headword /pronunciation/" and
+// its glosses, one a line, and the index that points at them.
+struct TestGlossary {
+    std::string index;
+    std::string text;
+
+    TestGlossary& Add(std::string_view headword, std::initializer_list<std::string_view> glosses)
+    {
+        static const char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+        auto base64 = [](std::size_t value) {
+            std::string digits;
+            do {
+                digits.insert(digits.begin(), kDigits[value % 64]);
+                value /= 64;
+            } while (value > 0);
+            return digits;
+        };
+        std::string article = std::string(headword) + " /ipa/\n";
+        int number = 0;
+        for (std::string_view gloss : glosses)
+            article += (glosses.size() > 1 ? std::to_string(++number) + ". " : "") + std::string(gloss) + "\n";
+        index += std::string(headword) + "\t" + base64(text.size()) + "\t" + base64(article.size()) + "\n";
+        text += article;
+        return *this;
+    }
+};
+
+// The book made from both; errors fail the calling test.
+inline std::optional<Book> ConvertBoth(const std::string& thesaurus, const TestGlossary& glossary,
+                                       Diagnostics& diagnostics)
+{
+    return ConvertSources({thesaurus, glossary.index, glossary.text}, diagnostics);
+}
+
 inline std::string Cp1256(std::string_view utf8)
 {
     static bookformat::Windows1256 encoding;

@@ -1,10 +1,13 @@
 #include "Alphabet.h"
-#include "EntryLine.h"
+#include "Blocks.h"
+#include "Spelling.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -65,6 +68,44 @@ TEST_F(AlphabetTest, FilesEachLetterUnderItself)
 {
     for (int letter = 0; letter < Alphabet::kLetterCount; ++letter)
         EXPECT_EQ(alphabet.LetterOf(encoding.FromOwnText(Alphabet::Letter(letter)).front()), letter);
+}
+
+}  // namespace
+
+namespace {
+
+class SpellingTest : public AlphabetTest {
+protected:
+    // The spelling of a UTF-8 word, made in Windows-1256 and read back in UTF-8.
+    template <typename Spell>
+    std::string In(Spell spell, std::string_view utf8)
+    {
+        return encoding.ToUtf8(spell(encoding.FromOwnText(utf8))).text;
+    }
+    std::string Key(std::string_view utf8)
+    {
+        return In([&](const std::string& word) { return spelling::KeyOf(word, alphabet); }, utf8);
+    }
+    std::string Bare(std::string_view utf8) { return In(spelling::WithoutArticle, utf8); }
+    std::string Folded(std::string_view utf8) { return In(spelling::Folded, utf8); }
+};
+
+using Spellings = std::vector<std::pair<std::string, std::string>>;
+
+// The key: the first word without marks or tatweel. Without the article: only
+// when three letters remain. Folded: hamza alefs everywhere, teh marbuta and
+// alef maksura at the end.
+TEST_F(SpellingTest, KeysWordsWithoutTheArticleAndFoldedSpellings)
+{
+    for (const auto& [word, key] : Spellings{{"تَقَدُّم", "تقدم"}, {"آدميّ، بشريّ، رجل", "آدمي"}, {"-أندى", "أندى"},
+                                            {"كـتاب (الأول)", "كتاب"}, {"\u0651ستر", "ستر"}, {"(-) 21", ""}})
+        EXPECT_EQ(Key(word), key) << word;
+    for (const auto& [word, bare] :
+         Spellings{{"الكتاب", "كتاب"}, {"الباب", "باب"}, {"الله", ""}, {"الآن", ""}, {"كتاب", ""}})
+        EXPECT_EQ(Bare(word), bare) << word;
+    for (const auto& [word, folded] : Spellings{{"أكل", "اكل"}, {"سأل", "سال"}, {"إآ", "اا"}, {"مدرسة", "مدرسه"},
+                                               {"مستشفى", "مستشفي"}, {"ةى", "ةي"}, {"كتاب", "كتاب"}})
+        EXPECT_EQ(Folded(word), folded) << word;
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ TEST(ReadThesaurus, ReportsABrokenStructureAtItsLineAndStopsThere)
         std::vector<ThesaurusRecord> records = ReadThesaurus(c.text, diagnostics);
         ASSERT_EQ(diagnostics.Items().size(), 1u) << c.text;
         EXPECT_EQ(diagnostics.Items()[0].kind, Diagnostic::Kind::Error);
-        EXPECT_EQ(diagnostics.Items()[0].sourceLine, c.line) << c.text;
+        EXPECT_EQ(diagnostics.Items()[0].origin.line, c.line) << c.text;
         EXPECT_LE(records.size(), 1u);
     }
 }

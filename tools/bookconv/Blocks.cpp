@@ -1,11 +1,8 @@
-#include "EntryLine.h"
+#include "Blocks.h"
 
-#include "BookFormat.h"
-#include "Utf8.h"
+#include "Spelling.h"
 
 namespace {
-
-constexpr std::string_view kZeroWidthNoBreakSpace = "\xEF\xBB\xBF";
 
 std::string Quoted(std::string_view utf8)
 {
@@ -26,79 +23,88 @@ HeadwordParts SplitHeadword(std::string_view headword)
     return {headword.substr(0, cut), headword.substr(qualifierStart)};
 }
 
-EntryWriter::EntryWriter(bookformat::Windows1256& encoding, const Alphabet& alphabet, Diagnostics& diagnostics)
+BlockWriter::BlockWriter(bookformat::Windows1256& encoding, const Alphabet& alphabet, SourceCleaner& cleaner,
+                         Diagnostics& diagnostics)
     : m_encoding(encoding),
       m_alphabet(alphabet),
+      m_cleaner(cleaner),
       m_diagnostics(diagnostics),
-      m_synonymSeparator(encoding.FromOwnText("، ")),
-      m_senseSeparator(encoding.FromOwnText(" ؛ "))
+      m_synonymSeparator(encoding.FromOwnText("، "))
 {
 }
 
-std::optional<std::string> EntryWriter::Convert(std::string_view utf8, int sourceLine, const char* field)
+std::optional<std::string> BlockWriter::Convert(std::string_view utf8, Origin origin, const char* field)
 {
-    std::string kept;
-    int removed = 0;
-    for (std::size_t at; (at = utf8.find(kZeroWidthNoBreakSpace)) != std::string_view::npos; ++removed) {
-        kept += utf8.substr(0, at);
-        utf8.remove_prefix(at + kZeroWidthNoBreakSpace.size());
-    }
-    kept += utf8;
-    std::string what = std::string(field) + " " + Quoted(kept);
-    for (int i = 0; i < removed; ++i)
-        m_diagnostics.Note(sourceLine,
-                           "removed U+FEFF (zero width no-break space), which Windows-1256 cannot hold, from " + what);
-
-    bookformat::Conversion bytes = m_encoding.FromUtf8(kept);
+    std::string clean = m_cleaner.Clean(utf8, origin, field);
+    bookformat::Conversion bytes = m_encoding.FromUtf8(clean);
     if (!bytes.ok) {
-        m_diagnostics.Error(sourceLine, what + " holds " + bytes.error);
+        m_diagnostics.Error(origin, std::string(field) + " " + Quoted(clean) + " holds " + bytes.error);
         return std::nullopt;
     }
     return std::move(bytes.text);
 }
 
-std::optional<int> EntryWriter::ChapterOf(const std::string& headword, std::string_view utf8, int sourceLine)
+std::optional<Block> BlockWriter::FromThesaurus(const ThesaurusRecord& record)
 {
-    std::optional<int> chapter = m_alphabet.ChapterOf(headword);
-    if (!chapter) {
-        m_diagnostics.Error(sourceLine, "the headword " + Quoted(utf8) + " holds no Arabic letter to file it under");
-    } else if (!m_alphabet.LetterOf(headword.front())) {
-        m_diagnostics.Note(sourceLine,
-                           "the headword " + Quoted(utf8) + " begins with " + bookformat::DescribeCharacterAt(utf8, 0) +
-                               ", no letter: kept as it is, filed under " + std::string(Alphabet::Letter(*chapter)));
-    }
-    return chapter;
-}
-
-std::optional<Entry> EntryWriter::Write(const ThesaurusRecord& record)
-{
+    const Origin origin{Source::Thesaurus, record.sourceLine};
     HeadwordParts parts = SplitHeadword(record.headword);
-    std::optional<std::string> word = Convert(parts.word, record.sourceLine, "the headword");
-    std::optional<int> chapter = word ? ChapterOf(*word, parts.word, record.sourceLine) : std::nullopt;
-    bool failed = !chapter;
+    std::optional<std::string> word = Convert(parts.word, origin, "the headword");
+    std::optional<std::string> qualifier =
+        parts.qualifier ? Convert(*parts.qualifier, origin, "the qualifier") : std::optional<std::string>("");
+    bool failed = !word || !qualifier;
 
-    std::string headword = word.value_or("");
-    Entry entry{chapter.value_or(0), m_alphabet.CollationKey(headword), headword, parts.qualifier.has_value(), {}};
-    entry.line.Append(std::string(bookformat::kEntryMarker) + entry.headword, record.sourceLine);
-    if (parts.qualifier) {
-        std::optional<std::string> qualifier = Convert(*parts.qualifier, record.sourceLine, "the qualifier");
-        failed |= !qualifier;
-        entry.line.Append(" " + qualifier.value_or(""), record.sourceLine);
-    }
-
-    for (std::size_t i = 0; i < record.senses.size(); ++i) {
-        const Sense& sense = record.senses[i];
-        std::optional<std::string> label = Convert(sense.label, sense.sourceLine, "the label");
-        failed |= !label;
-        entry.line.Append((i == 0 ? " " : m_senseSeparator) + label.value_or(""), sense.sourceLine);
-        for (std::size_t j = 0; j < sense.synonyms.size(); ++j) {
-            const std::string& synonym = sense.synonyms[j];
-            std::optional<std::string> bytes = Convert(synonym, sense.sourceLine, "the synonym");
-            failed |= !bytes;
-            entry.line.Append((j == 0 ? " " : m_synonymSeparator) + bytes.value_or(""), sense.sourceLine);
+    Block block;
+    block.origin = origin;
+    if (word) {
+        block.key = spelling::KeyOf(*word, m_alphabet);
+        if (block.key.empty()) {
+            m_diagnostics.Error(origin, "the headword " + Quoted(parts.word) + " holds no Arabic letter to file it under");
+            failed = true;
         }
+        block.form = *word + (parts.qualifier ? " " + qualifier.value_or("") : "");
+    }
+    for (const Sense& sense : record.senses) {
+        const Origin at{Source::Thesaurus, sense.sourceLine};
+        std::optional<std::string> label = Convert(sense.label, at, "the label");
+        failed |= !label;
+        SourcedText item;
+        item.Append(label.value_or(""), at);
+        for (std::size_t j = 0; j < sense.synonyms.size(); ++j) {
+            std::optional<std::string> synonym = Convert(sense.synonyms[j], at, "the synonym");
+            failed |= !synonym;
+            item.Append((j == 0 ? " " : m_synonymSeparator) + synonym.value_or(""), at);
+        }
+        block.items.push_back(std::move(item));
     }
     if (failed)
         return std::nullopt;
-    return entry;
+    return block;
+}
+
+std::optional<Block> BlockWriter::FromGlossary(const GlossaryRecord& record)
+{
+    const Origin origin{Source::Glossary, record.sourceLine};
+    std::optional<std::string> headword = Convert(record.headword, origin, "the headword");
+    bool failed = !headword;
+
+    Block block;
+    block.origin = origin;
+    if (headword) {
+        block.form = *headword;
+        block.key = spelling::KeyOf(block.form, m_alphabet);
+        block.phrase = block.form.find(' ') != std::string::npos;
+    }
+    for (const std::string& gloss : record.glosses) {
+        std::optional<std::string> bytes = Convert(gloss, origin, "the gloss");
+        failed |= !bytes;
+        block.items.emplace_back().Append(bytes.value_or(""), origin);
+    }
+    if (failed)
+        return std::nullopt;
+    if (block.key.empty()) {
+        ++m_withoutLetter;
+        m_diagnostics.Note(origin, "the headword " + Quoted(record.headword) + " holds no Arabic letter: left out");
+        return std::nullopt;
+    }
+    return block;
 }

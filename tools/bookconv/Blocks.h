@@ -2,6 +2,8 @@
 
 #include "Alphabet.h"
 #include "Diagnostics.h"
+#include "Glossary.h"
+#include "SourceCleaner.h"
 #include "SourcedText.h"
 #include "Thesaurus.h"
 #include "Windows1256.h"
@@ -9,11 +11,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-// A source headword cut into the word that the lookups list and the qualifier
-// that follows it: "انفصل(بعضه عن بعض)" gives "انفصل" and "(بعضه عن بعض)". The
-// qualifier begins at the first space (which it leaves out), "(", "_" or
-// "-"; a "-" that opens the headword opens no qualifier.
+// A thesaurus headword cut into its word and the qualifier that follows it:
+// "انفصل(بعضه عن بعض)" gives "انفصل" and "(بعضه عن بعض)". The qualifier begins
+// at the first space (which it leaves out), "(", "_" or "-"; a "-" that opens
+// the headword opens no qualifier.
 struct HeadwordParts {
     std::string_view word;
     std::optional<std::string_view> qualifier;
@@ -21,32 +24,36 @@ struct HeadwordParts {
 
 HeadwordParts SplitHeadword(std::string_view headword);
 
-// One thesaurus record as one entry line of the book:
-// "@ " headword [" " qualifier] " " label " " synonyms joined by "، ", the
-// senses joined by " ؛ ".
-struct Entry {
-    int chapter;  // the letter of the alphabet that the headword is filed under
-    std::string collationKey;
-    std::string headword;  // Windows-1256
-    bool qualified;
-    SourcedText line;  // without its CR LF
+// What one source record gives the entry of its key, in Windows-1256.
+struct Block {
+    std::string key;   // the first word without marks: the headword it is filed under
+    std::string form;  // the source's headword as written, qualifier included
+    Origin origin;
+    bool phrase = false;             // a glossary headword of several words
+    std::vector<SourcedText> items;  // thesaurus senses "(فعل) بَصُرَ، رَأَى", or English glosses
 };
 
-class EntryWriter {
+// Turns source records into blocks, cleaning and converting every text.
+class BlockWriter {
 public:
-    EntryWriter(bookformat::Windows1256& encoding, const Alphabet& alphabet, Diagnostics& diagnostics);
+    BlockWriter(bookformat::Windows1256& encoding, const Alphabet& alphabet, SourceCleaner& cleaner,
+                Diagnostics& diagnostics);
 
-    // nullopt when the record cannot become an entry; the reasons are reported as errors.
-    std::optional<Entry> Write(const ThesaurusRecord& record);
+    // nullopt when the record cannot become a block; the reasons are reported as errors.
+    std::optional<Block> FromThesaurus(const ThesaurusRecord& record);
+    // nullopt also when the headword holds no Arabic letter, which is counted.
+    std::optional<Block> FromGlossary(const GlossaryRecord& record);
+
+    int GlossaryHeadwordsWithoutLetter() const { return m_withoutLetter; }
 
 private:
-    // The field in Windows-1256, without the U+FEFF that it may hold; each removal is noted.
-    std::optional<std::string> Convert(std::string_view utf8, int sourceLine, const char* field);
-    std::optional<int> ChapterOf(const std::string& headword, std::string_view utf8, int sourceLine);
+    // The field cleaned and in Windows-1256; nullopt, reported, when it has no such form.
+    std::optional<std::string> Convert(std::string_view utf8, Origin origin, const char* field);
 
     bookformat::Windows1256& m_encoding;
     const Alphabet& m_alphabet;
+    SourceCleaner& m_cleaner;
     Diagnostics& m_diagnostics;
     std::string m_synonymSeparator;
-    std::string m_senseSeparator;
+    int m_withoutLetter = 0;
 };

@@ -12,11 +12,8 @@ namespace {
 
 void SortAlphabetically(std::vector<Entry>& entries)
 {
-    // Of equal headwords the one without a qualifier comes first, since a
-    // click on a headword shows its first entry; the rest keep the source's order.
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-        return std::tie(a.chapter, a.collationKey, a.headword, a.qualified) <
-               std::tie(b.chapter, b.collationKey, b.headword, b.qualified);
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        return std::tie(a.chapter, a.collationKey, a.headword) < std::tie(b.chapter, b.collationKey, b.headword);
     });
 }
 
@@ -59,10 +56,10 @@ std::string LetterChapterHeading(int letter, int firstPage, int lastPage)
 
 }  // namespace
 
-BookLayout LayOutBook(std::vector<Entry> entries, std::string_view source, bookformat::Windows1256& encoding)
+BookLayout LayOutBook(std::vector<Entry> entries, std::string_view sources, bookformat::Windows1256& encoding)
 {
     BookLayout book;
-    AddHeader(book.text, source, encoding);
+    AddHeader(book.text, sources, encoding);
 
     AddChapterLine(book.text, BookTexts::kPrefaceHeading, encoding);
     for (const char* paragraph : BookTexts::kPreface)
@@ -86,6 +83,16 @@ BookLayout LayOutBook(std::vector<Entry> entries, std::string_view source, bookf
 
     AddChapterLine(book.text, BookTexts::kClosingHeading, encoding);
     return book;
+}
+
+std::vector<std::string> PrefaceHeadwords(bookformat::Windows1256& encoding)
+{
+    std::vector<std::string> headwords;
+    for (const char* paragraph : BookTexts::kPreface) {
+        std::string bytes = encoding.FromOwnText(paragraph);
+        headwords.push_back(bytes.substr(0, bytes.find(' ')));
+    }
+    return headwords;
 }
 
 std::string EndLine(std::string_view bookBefore)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EntryLine.h"
+#include "Dictionary.h"
 #include "SourcedText.h"
 #include "Windows1256.h"
 
@@ -17,10 +17,13 @@ struct BookLayout {
     int pages = 0;
 };
 
-// The header (its stamp drawn from the source's bytes), the preface, one
+// The header (its stamp drawn from the sources' bytes), the preface, one
 // chapter per letter with its entries in alphabetical order, and the closing
 // chapter line.
-BookLayout LayOutBook(std::vector<Entry> entries, std::string_view source, bookformat::Windows1256& encoding);
+BookLayout LayOutBook(std::vector<Entry> entries, std::string_view sources, bookformat::Windows1256& encoding);
+
+// The headwords of the preface's entry lines, in Windows-1256.
+std::vector<std::string> PrefaceHeadwords(bookformat::Windows1256& encoding);
 
 // The last line without its CR LF: "*EOF*" and a digest of all the bytes before it.
 std::string EndLine(std::string_view bookBefore);

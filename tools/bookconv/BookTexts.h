@@ -4,52 +4,61 @@
 // and the page letter of the chapter headings, and its closing.
 namespace BookTexts {
 
-inline constexpr const char* kBook = "Kalimor المترادفات 1.00";
-inline constexpr const char* kAuthor = "Mohamed Kebdani, Taha Zerrouki";
+inline constexpr const char* kBook = "Kalimor الجامع 2.00";
+inline constexpr const char* kAuthor = "Mohamed Kebdani, Taha Zerrouki; Arabeyes.org, FreeDict contributors";
 inline constexpr const char* kExever = "08";
 inline constexpr const char* kTyping[] = {
-    " Arabic thesaurus th_ar_EG_v2.dat of the Debian package mythes-ar (UTF-8), converted by kalimor-bookconv.",
-    "Transcribed by machine to Windows-1256 through iconv: one entry line per headword, in Arabic alphabetical "
-    "order; a qualifier after a headword opens its entry's text; senses are separated by the Arabic semicolon, "
-    "synonyms by the Arabic comma.",
-    "The source's U+FEFF characters, which Windows-1256 cannot hold, are left out; its words are kept as they are.",
+    " Arabic thesaurus th_ar_EG_v2.dat of the Debian package mythes-ar (UTF-8) and Arabic-English glossary "
+    "freedict-ara-eng of the Debian package dict-freedict-ara-eng (dictd, UTF-8), merged by kalimor-bookconv.",
+    "One entry line per key, the first word of a source headword without vowel marks, in Arabic alphabetical order: "
+    "thesaurus senses (separated by the Arabic semicolon, synonyms by the Arabic comma), then English glosses "
+    "(separated by semicolons), then phrases; a block whose source form differs from the key opens with that form "
+    "and a colon; blocks are separated by a vertical bar; \"انظر:\" names the keys that a folded spelling stands for.",
+    "Transcribed by machine to Windows-1256 through iconv. The converter's report counts every change: lam-alef "
+    "ligatures written as two letters, U+FEFF, direction marks and quoting backslashes removed, no-break spaces "
+    "written as spaces. The glossary's pronunciations are left out.",
 };
 
 inline constexpr const char* kPrefaceHeading = "المقدمة";
 
-// Each paragraph becomes an entry line of its own, its first word the headword.
+// Each paragraph becomes an entry line of its own, its first word the
+// headword: a heading with a colon, which no key of the dictionary can equal.
 inline constexpr const char* kPreface[] = {
-    "هذا كتاب «كاليمور»، معجم عربي للمترادفات، يضم آلاف الكلمات من الأفعال والمصادر والأسماء، ويذكر لكل كلمة "
-    "معانيها، ولكل معنى ما يرادفها فيه من الكلمات. وأصله المكنز العربي الذي يوزَّع مع نظام دبيان في الحزمة "
-    "mythes-ar، وقد نُقل منه نقلًا آليًّا إلى الترميز Windows-1256، ورُتبت كلماته على حروف الهجاء، ولم يُغيَّر "
-    "شيء من ألفاظه.",
+    "كاليمور: هذا كتاب «كاليمور»، معجم عربي يجمع في مداخله كتابين: المكنز العربي للمترادفات، ومعجمًا عربيًّا "
+    "إنجليزيًّا. لكل كلمة مدخل واحد، فيه معانيها ومرادفاتها من المكنز أولًا، ثم ما يقابلها بالإنجليزية من المعجم. "
+    "وقد نُقل الكتابان من حزمتي دبيان mythes-ar و dict-freedict-ara-eng نقلًا آليًّا إلى الترميز Windows-1256، "
+    "ورُتبت المداخل على حروف الهجاء.",
 
-    "وللبحث عن كلمة اكتب حروفها الأولى في خانة البحث، فيعرض البرنامج كل كلمة من كلمات المداخل تبدأ بهذه الحروف، "
-    "أما المرادفات فلا يُبحث فيها. فإذا لم يبدأ بها إلا مدخل واحد ظهر نص ذلك المدخل كاملًا في الحال. وإذا ظهرت "
-    "قائمة من الكلمات فانقر الكلمة التي تريدها ليظهر مدخلها.",
+    "البحث: اكتب الحروف الأولى من الكلمة في خانة البحث بلا حركات ولا شدة، وبلا «ال» التعريف في الغالب، فيعرض "
+    "البرنامج كل كلمة مدخل تبدأ بهذه الحروف. فإذا لم يبدأ بها إلا مدخل واحد ظهر نصه كاملًا في الحال، وإذا ظهرت "
+    "قائمة فانقر الكلمة التي تريدها ليظهر مدخلها. وإذا كتبت الهمزة ألفًا مجردة، أو التاء المربوطة في آخر الكلمة "
+    "هاءً، أو الألف المقصورة ياءً، وجدت مدخلًا يحيلك بكلمة «انظر» إلى الكلمة بإملائها في الكتاب.",
 
-    "ويقارن البرنامج ما تكتبه بكلمات المداخل حرفًا بحرف، فالألف المهموزة عنده غير الألف المجردة، والتاء المربوطة "
-    "غير الهاء، والألف المقصورة غير الياء. وكلمات المداخل مكتوبة بلا حركات إلا الشدة، فإذا كان في الكلمة حرف "
-    "مشدد فاكتب الشدة بعده.",
+    "المداخل: يبدأ كل مدخل بكلمته مجردة من الحركات، ثم كتلها، وبين كل كتلة والتي تليها خط عمودي (|). وإذا "
+    "اختلفت صورة الكلمة في مصدرها عن كلمة المدخل، بحركاتها أو بأداة التعريف أو بقيد أو بكلمات بعدها، بدأت كتلتها "
+    "بتلك الصورة ثم نقطتين. وفي كتلة المكنز نوع الكلمة بين قوسين ثم مرادفاتها، وبين المعاني فاصلة منقوطة. وفي "
+    "كتلة المعجم معانيها الإنجليزية. والعبارات التي أولها كلمة المدخل تأتي بعد ذلك ما دام المدخل دون 4096 حرفًا، "
+    "ولا يتكرر في المدخل معنى ولا مرادف.",
 
-    "ويبدأ كل مدخل بكلمته، وقد يليها قيد يحدد المراد بها، يُكتب في الغالب بين قوسين أو بين شرطتين. ثم تأتي "
-    "معانيها، ولكل معنى نوع الكلمة فيه بين قوسين: فعل أو مصدر أو اسم، ثم مرادفاتها، وبين كل مرادف والذي يليه "
-    "فاصلة، وبين كل معنى والذي يليه فاصلة منقوطة. وقد تتكرر الكلمة في أكثر من مدخل إذا اختلفت قيودها، ولا يُظهر "
-    "النقر على الكلمة المكررة إلا أول مداخلها، وهو المدخل الذي لا قيد فيه إن وُجد.",
+    "الترتيب: رُتبت المداخل على حروف الهجاء في ثمانية وعشرين بابًا، لكل حرف باب، ويضم باب الألف كل كلمة أولها "
+    "ألف بأي صورة كانت أو همزة مفردة. وتُعد في الترتيب صور الألف كلها ألفًا، والهمزة على الواو واوًا، والهمزة على "
+    "الياء والألف المقصورة ياءً، والتاء المربوطة تاءً.",
 
-    "ورتبت المداخل على حروف الهجاء في ثمانية وعشرين بابًا، لكل حرف باب، ويضم باب الألف كل كلمة أولها ألف بأي "
-    "صورة كانت أو همزة مفردة. ولا يُعتد في الترتيب بالحركات ولا بالشدة ولا بالتطويل، وتُعد فيه الهمزة المفردة "
-    "وصور الألف كلها ألفًا، والهمزة على الواو واوًا، والهمزة على الياء والألف المقصورة ياءً، والتاء المربوطة تاءً.",
+    "المكنز: المكنز العربي (الملف th_ar_EG_v2.dat من حزمة دبيان mythes-ar) حقوق نسخه محفوظة لمحمد كبداني "
+    "(Mohamed Kebdani) من سنة 2006 إلى سنة 2008، ولطه زروقي (Taha Zerrouki) من سنة 2006 إلى سنة 2009، ويجوز "
+    "توزيعه بأي رخصة من ثلاث: رخصة جنو العمومية في إصدارها الثاني أو أي إصدار لاحق (GPL-2+)، أو رخصة جنو "
+    "العمومية الصغرى في إصدارها 2.1 أو أي إصدار لاحق (LGPL-2.1+)، أو رخصة موزيلا العمومية في إصدارها 1.1 "
+    "(MPL-1.1).",
 
-    "حقوق النسخ: المكنز العربي الذي أُخذ منه هذا الكتاب حقوق نسخه محفوظة لمحمد كبداني (Mohamed Kebdani) من سنة "
-    "2006 إلى سنة 2008، ولطه زروقي (Taha Zerrouki) من سنة 2006 إلى سنة 2009، ويجوز توزيعه بأي رخصة من ثلاث: "
-    "رخصة جنو العمومية في إصدارها الثاني أو أي إصدار لاحق (GPL-2+)، أو رخصة جنو العمومية الصغرى في إصدارها 2.1 "
-    "أو أي إصدار لاحق (LGPL-2.1+)، أو رخصة موزيلا العمومية في إصدارها 1.1 (MPL-1.1).",
+    "المعجم: المعجم العربي الإنجليزي (Arabic-English FreeDict Dictionary، الإصدار 0.6.3، من حزمة دبيان "
+    "dict-freedict-ara-eng) أصله قائمة الكلمات لمشروع عربآيز (Arabeyes.org)، ونشره مشروع FreeDict، وحقوق نسخه "
+    "محفوظة لمساهمي FreeDict من سنة 2000 إلى سنة 2022، ويوزَّع برخصة جنو العمومية في إصدارها الثاني أو أي "
+    "إصدار لاحق (GPL-2+). وقد تُرك منه نطق الكلمات.",
 
-    "ونحن نوزع هذا الكتاب بالرخصة الأولى منها: رخصة جنو العمومية (GNU General Public License) في إصدارها الثاني، "
-    "أو في أي إصدار لاحق تختاره. ويوزَّع هذا الكتاب على أمل أن يكون نافعًا، ولكن دون أي ضمان، ولا حتى الضمان "
-    "الضمني لصلاحيته للتسويق أو لملاءمته لغرض بعينه. ونص الرخصة الكامل موجود على أنظمة دبيان في الملف "
-    "/usr/share/common-licenses/GPL-2، وعلى الموقع https://www.gnu.org/licenses/old-licenses/gpl-2.0.html",
+    "الرخصة: نوزع هذا الكتاب برخصة جنو العمومية (GNU General Public License) في إصدارها الثاني، أو في أي إصدار "
+    "لاحق تختاره. ويوزَّع على أمل أن يكون نافعًا، ولكن دون أي ضمان، ولا حتى الضمان الضمني لصلاحيته للتسويق أو "
+    "لملاءمته لغرض بعينه. ونص الرخصة الكامل موجود على أنظمة دبيان في الملف /usr/share/common-licenses/GPL-2، "
+    "وعلى الموقع https://www.gnu.org/licenses/old-licenses/gpl-2.0.html",
 };
 
 inline constexpr const char* kChapterWord = "باب";

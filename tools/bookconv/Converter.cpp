@@ -4,26 +4,62 @@
 #include "BookFormat.h"
 #include "BookLayout.h"
 #include "BookRules.h"
-#include "EntryLine.h"
+#include "Blocks.h"
+#include "Glossary.h"
 #include "Thesaurus.h"
 #include "Windows1256.h"
 
-std::optional<Book> ConvertThesaurus(std::string_view source, Diagnostics& diagnostics)
+#include <set>
+
+namespace {
+
+// A preface headword equal to a key would be found before, and hide, that key's entry.
+void CheckPrefaceHeadwords(const std::vector<Entry>& entries, bookformat::Windows1256& encoding,
+                           Diagnostics& diagnostics)
 {
-    std::vector<ThesaurusRecord> records = ReadThesaurus(source, diagnostics);
+    std::set<std::string> keys;
+    for (const Entry& entry : entries)
+        keys.insert(entry.headword);
+    for (const std::string& headword : PrefaceHeadwords(encoding)) {
+        if (keys.count(headword))
+            diagnostics.Error({}, "the preface's headword \"" + encoding.ToUtf8(headword).text +
+                                      "\" is a key of the dictionary, whose entry it would hide");
+    }
+}
+
+}  // namespace
+
+std::optional<Book> ConvertSources(const SourceTexts& sources, Diagnostics& diagnostics)
+{
+    std::vector<ThesaurusRecord> thesaurus = ReadThesaurus(sources.thesaurus, diagnostics);
+    std::vector<GlossaryRecord> glossary = ReadGlossary(sources.glossaryIndex, sources.glossaryText, diagnostics);
 
     bookformat::Windows1256 encoding;
     Alphabet alphabet(encoding);
-    EntryWriter writer(encoding, alphabet, diagnostics);
-    std::vector<Entry> entries;
-    for (const ThesaurusRecord& record : records) {
-        if (std::optional<Entry> entry = writer.Write(record))
-            entries.push_back(std::move(*entry));
+    SourceCleaner cleaner(diagnostics);
+    BlockWriter writer(encoding, alphabet, cleaner, diagnostics);
+    std::vector<Block> blocks;
+    for (const ThesaurusRecord& record : thesaurus) {
+        if (std::optional<Block> block = writer.FromThesaurus(record))
+            blocks.push_back(std::move(*block));
+    }
+    for (const GlossaryRecord& record : glossary) {
+        if (std::optional<Block> block = writer.FromGlossary(record))
+            blocks.push_back(std::move(*block));
     }
 
     Book book;
+    book.report.thesaurusRecords = static_cast<int>(thesaurus.size());
+    book.report.glossaryRecords = static_cast<int>(glossary.size());
+    book.report.glossaryWithoutLetter = writer.GlossaryHeadwordsWithoutLetter();
+    std::vector<Entry> entries = MergeBlocks(std::move(blocks), encoding, alphabet, book.report.merge);
+    book.report.cleaning = cleaner.Counts();
+    CheckPrefaceHeadwords(entries, encoding, diagnostics);
+
     book.entries = static_cast<int>(entries.size());
-    BookLayout layout = LayOutBook(std::move(entries), source, encoding);
+    std::string allSources = std::string(sources.thesaurus) + std::string(sources.glossaryIndex) +
+                             std::string(sources.glossaryText);
+    BookLayout layout = LayOutBook(std::move(entries), allSources, encoding);
     book.pages = layout.pages;
     layout.text.Append(EndLine(layout.text.Text()));
     layout.text.Append(bookformat::kLineEnd);
@@ -32,7 +68,7 @@ std::optional<Book> ConvertThesaurus(std::string_view source, Diagnostics& diagn
     // The finished book must keep every rule that the lookups rest on; a
     // fault is reported at the source line its bytes came from.
     bookformat::CheckRules(book.text, [&](const bookformat::Violation& violation) {
-        diagnostics.Error(layout.text.SourceLineAt(violation.offset),
+        diagnostics.Error(layout.text.OriginAt(violation.offset),
                           std::string(bookformat::RuleName(violation.rule)) + ": " + violation.what);
     });
     if (diagnostics.HasErrors())

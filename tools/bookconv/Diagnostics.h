@@ -5,19 +5,34 @@
 #include <utility>
 #include <vector>
 
+// Where a piece of the book comes from: a line of one of the two sources, or
+// the converter's own text.
+enum class Source { Own, Thesaurus, Glossary };
+
+struct Origin {
+    Source source = Source::Own;
+    int line = 0;  // in the thesaurus, or in the glossary's index
+
+    friend bool operator==(const Origin& a, const Origin& b) { return a.source == b.source && a.line == b.line; }
+    friend bool operator<(const Origin& a, const Origin& b)
+    {
+        return std::pair(a.source, a.line) < std::pair(b.source, b.line);
+    }
+};
+
 // What the conversion tells its user: notes on whatever it removed or kept
 // although it is irregular, and errors, after which no book is written.
 struct Diagnostic {
     enum class Kind { Note, Error };
     Kind kind;
-    int sourceLine;  // 0 for the converter's own texts
+    Origin origin;
     std::string message;  // UTF-8
 };
 
 class Diagnostics {
 public:
-    void Note(int sourceLine, std::string message) { Add(Diagnostic::Kind::Note, sourceLine, std::move(message)); }
-    void Error(int sourceLine, std::string message) { Add(Diagnostic::Kind::Error, sourceLine, std::move(message)); }
+    void Note(Origin origin, std::string message) { Add(Diagnostic::Kind::Note, origin, std::move(message)); }
+    void Error(Origin origin, std::string message) { Add(Diagnostic::Kind::Error, origin, std::move(message)); }
 
     bool HasErrors() const
     {
@@ -27,9 +42,9 @@ public:
     const std::vector<Diagnostic>& Items() const { return m_items; }
 
 private:
-    void Add(Diagnostic::Kind kind, int sourceLine, std::string message)
+    void Add(Diagnostic::Kind kind, Origin origin, std::string message)
     {
-        m_items.push_back({kind, sourceLine, std::move(message)});
+        m_items.push_back({kind, origin, std::move(message)});
     }
 
     std::vector<Diagnostic> m_items;

@@ -43,7 +43,7 @@ std::vector<ThesaurusRecord> ReadThesaurus(std::string_view text, Diagnostics& d
     std::vector<ThesaurusRecord> records;
     std::vector<std::string_view> lines = SplitLines(text);
     if (lines.empty() || lines[0] != "UTF-8") {
-        diagnostics.Error(1, "the first line must name the encoding UTF-8");
+        diagnostics.Error({Source::Thesaurus, 1}, "the first line must name the encoding UTF-8");
         return records;
     }
 
@@ -54,11 +54,11 @@ std::vector<ThesaurusRecord> ReadThesaurus(std::string_view text, Diagnostics& d
         std::size_t bar = line.rfind('|');
         int count = bar == std::string_view::npos ? 0 : SenseCount(line.substr(bar + 1));
         if (count == 0) {
-            diagnostics.Error(lineNumber, "expected a headword line \"headword|N\" with N of at least 1");
+            diagnostics.Error({Source::Thesaurus, lineNumber}, "expected a headword line \"headword|N\" with N of at least 1");
             return records;
         }
         if (lines.size() - next - 1 < static_cast<std::size_t>(count)) {
-            diagnostics.Error(lineNumber, "the headword announces " + std::to_string(count) +
+            diagnostics.Error({Source::Thesaurus, lineNumber}, "the headword announces " + std::to_string(count) +
                                               " sense lines, but the text ends before them");
             return records;
         }

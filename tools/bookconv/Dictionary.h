@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Alphabet.h"
+#include "Blocks.h"
+#include "SourcedText.h"
+#include "Windows1256.h"
+
+#include <string>
+#include <vector>
+
+// An entry line of the book: "@ " key, then the blocks filed under it.
+struct Entry {
+    int chapter;  // the letter of the alphabet that the key is filed under
+    std::string collationKey;
+    std::string headword;  // the key, Windows-1256
+    SourcedText line;      // without its CR LF
+};
+
+// An entry line stays under this many bytes by leaving phrases out.
+constexpr std::size_t kPhraseEntryLimit = 4096;
+
+struct MergeCounts {
+    int articleRemoved = 0;   // glossary headwords filed without their article
+    int phrasesIn = 0;
+    int phrasesLeftOut = 0;   // to keep their entry under the limit
+    int duplicateItems = 0;   // senses and glosses that their entry already had
+    int thesaurusKeys = 0;    // keys whose entries hold thesaurus blocks only
+    int glossaryKeys = 0;     // glossary blocks only
+    int sharedKeys = 0;       // both
+    int crossReferenceEntries = 0;   // entries of their own under a folded spelling
+    int crossReferencesAppended = 0; // folded spellings that are keys themselves
+    int crossReferencesLeftOut = 0;  // folded spellings in the alef chapter that are no keys
+};
+
+// One entry per key. A glossary headword that begins with the article is filed
+// without it when at least three letters remain and the thesaurus has no such
+// key. In an entry come thesaurus blocks, glossary words, then phrases while
+// the line stays under kPhraseEntryLimit, each block opened by its source form
+// when that differs from the key, and every sense or gloss once. A folded
+// spelling of keys that is no key gets an entry that names them, but not in
+// the alef chapter; one that is a key names them at the end of its entry.
+std::vector<Entry> MergeBlocks(std::vector<Block> blocks, bookformat::Windows1256& encoding, const Alphabet& alphabet,
+                               MergeCounts& counts);

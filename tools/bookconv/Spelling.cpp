@@ -1,0 +1,66 @@
+#include "Spelling.h"
+
+#include <algorithm>
+
+namespace spelling {
+namespace {
+
+constexpr char kTatweel = '\xDC';
+constexpr char kMarks[] = {'\xF0', '\xF1', '\xF2', '\xF3', '\xF5', '\xF6', '\xF8', '\xFA', kTatweel};
+
+constexpr char kAlef = '\xC7';
+constexpr char kLam = '\xE1';
+constexpr char kHamzaAlefs[] = {'\xC2', '\xC3', '\xC5'};  // with madda, hamza above, hamza below
+constexpr char kTehMarbuta = '\xC9';
+constexpr char kHeh = '\xE5';
+constexpr char kAlefMaksura = '\xEC';
+constexpr char kYeh = '\xED';
+
+constexpr std::size_t kShortestWithoutArticle = 3;
+
+}  // namespace
+
+bool IsMark(char byte)
+{
+    return std::find(std::begin(kMarks), std::end(kMarks), byte) != std::end(kMarks);
+}
+
+std::string Unmarked(std::string_view word)
+{
+    std::string bare;
+    std::copy_if(word.begin(), word.end(), std::back_inserter(bare), [](char byte) { return !IsMark(byte); });
+    return bare;
+}
+
+std::string KeyOf(std::string_view headword, const Alphabet& alphabet)
+{
+    auto isLetter = [&](char byte) { return alphabet.LetterOf(byte).has_value(); };
+    auto first = std::find_if(headword.begin(), headword.end(), isLetter);
+    auto end = std::find_if(first, headword.end(), [&](char byte) { return !isLetter(byte) && !IsMark(byte); });
+    return Unmarked(headword.substr(static_cast<std::size_t>(first - headword.begin()),
+                                    static_cast<std::size_t>(end - first)));
+}
+
+std::string WithoutArticle(std::string_view key)
+{
+    bool article = key.size() >= 2 && key[0] == kAlef && key[1] == kLam;
+    if (!article || key.size() - 2 < kShortestWithoutArticle)
+        return {};
+    return std::string(key.substr(2));
+}
+
+std::string Folded(std::string_view key)
+{
+    std::string folded(key);
+    for (char& byte : folded) {
+        if (std::find(std::begin(kHamzaAlefs), std::end(kHamzaAlefs), byte) != std::end(kHamzaAlefs))
+            byte = kAlef;
+    }
+    if (!folded.empty() && folded.back() == kTehMarbuta)
+        folded.back() = kHeh;
+    else if (!folded.empty() && folded.back() == kAlefMaksura)
+        folded.back() = kYeh;
+    return folded;
+}
+
+}  // namespace spelling
