@@ -4,6 +4,7 @@
 #include "Spelling.h"
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <set>
 #include <tuple>
@@ -12,9 +13,6 @@ namespace {
 
 constexpr std::string_view kBlockSeparator = " | ";
 constexpr std::string_view kGlossSeparator = "; ";
-// Its own keys already make the longest one-letter list; entries for folded
-// spellings there would more than double it, and with it the keystroke's time.
-constexpr int kAlefChapter = 0;
 
 class EntryMerger {
 public:
@@ -75,12 +73,14 @@ public:
         for (const auto& [spelling, keys] : spellers) {
             if (m_byKey.count(spelling))
                 continue;
-            if (*m_alphabet.ChapterOf(spelling) == kAlefChapter) {
-                ++m_counts.crossReferencesLeftOut;
+            std::vector<std::string> named;
+            std::copy_if(keys.begin(), keys.end(), std::back_inserter(named),
+                         [&](const std::string& key) { return NeedsEntryOfItsOwn(spelling, key); });
+            m_counts.crossReferencesLeftOut += static_cast<int>(keys.size() - named.size());
+            if (named.empty())
                 continue;
-            }
             SourcedText text;
-            text.Append(" " + CrossReference(keys));
+            text.Append(" " + CrossReference(named));
             entries.push_back(MakeEntry(spelling, {}, text));
             ++m_counts.crossReferenceEntries;
         }
@@ -88,6 +88,18 @@ public:
     }
 
 private:
+    // Every entry of its own under a folded spelling lengthens the one-letter
+    // list that the keystroke lays out, so only these get one: a bare alef,
+    // for which typing lists nothing of the key until the spelling is fixed,
+    // and for a key with a word of its own, not phrases alone. A key that
+    // differs only in its last letter is listed before that letter is typed.
+    bool NeedsEntryOfItsOwn(const std::string& spelling, const std::string& key) const
+    {
+        const std::vector<Block>& list = m_byKey.at(key);
+        bool word = std::any_of(list.begin(), list.end(), [](const Block& block) { return !block.phrase; });
+        return word && spelling.substr(0, spelling.size() - 1) != key.substr(0, key.size() - 1);
+    }
+
     std::string CrossReference(const std::vector<std::string>& keys) const
     {
         std::string text = m_seeAlso;

@@ -29,7 +29,7 @@ struct MergeCounts {
     int sharedKeys = 0;       // both
     int crossReferenceEntries = 0;   // entries of their own under a folded spelling
     int crossReferencesAppended = 0; // folded spellings that are keys themselves
-    int crossReferencesLeftOut = 0;  // folded spellings in the alef chapter that are no keys
+    int crossReferencesLeftOut = 0;  // keys not named under a folded spelling that is no key
 };
 
 // One entry per key. A glossary headword that begins with the article is filed
@@ -37,7 +37,8 @@ struct MergeCounts {
 // key. In an entry come thesaurus blocks, glossary words, then phrases while
 // the line stays under kPhraseEntryLimit, each block opened by its source form
 // when that differs from the key, and every sense or gloss once. A folded
-// spelling of keys that is no key gets an entry that names them, but not in
-// the alef chapter; one that is a key names them at the end of its entry.
+// spelling of keys that is a key names them at the end of its entry; one that
+// is no key gets an entry that names those keys that hold a word of their own
+// and differ from it before their last letter (a folded hamza alef).
 std::vector<Entry> MergeBlocks(std::vector<Block> blocks, bookformat::Windows1256& encoding, const Alphabet& alphabet,
                                MergeCounts& counts);

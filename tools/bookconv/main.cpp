@@ -61,7 +61,7 @@ void PrintReport(const ConversionReport& report)
               << " from the glossary only, " << merge.sharedKeys << " from both\n"
               << "cross-references: " << merge.crossReferenceEntries << " entries of their own, "
               << merge.crossReferencesAppended << " at the end of an entry, " << merge.crossReferencesLeftOut
-              << " left out of the alef chapter\n";
+              << " keys not named under a folded spelling (it differs only in the last letter, or phrases alone)\n";
 }
 
 int Convert(const SourcePaths& paths, const std::string& output)
