@@ -1,5 +1,6 @@
 #include "KeystrokeClock.h"
 
+#include "Encoding.h"
 #include "SystemInput.h"
 #include "WindowQueries.h"
 #include "resource.h"
@@ -55,8 +56,11 @@ double KeystrokeClock::Type(char letter, const std::string& expectedSearch, cons
     if (!done)
         throw LatencyError("the search box never showed the typed text");
     // Checked once the time is taken: reading a long list back costs time of its own.
-    if (WindowText(m_result) != expectedResult)
-        throw LatencyError("the result box does not hold the listing of the search text");
+    std::string result = WindowText(m_result);
+    if (result != expectedResult)
+        throw LatencyError("for \"" + WideToUtf8(ArabicAnsiToWide(expectedSearch)) + "\" the result box holds " +
+                           std::to_string(result.size()) + " bytes, not the " + std::to_string(expectedResult.size()) +
+                           " bytes of the book's listing");
     return Milliseconds(sent, answered);
 }
 
