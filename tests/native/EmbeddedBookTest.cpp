@@ -97,13 +97,25 @@ TEST_F(EmbeddedBookTest, EntryTextIsTheMarkersOwnLine)
     }
 }
 
-TEST_F(EmbeddedBookTest, LookupsOfEveryHeadwordAgreeWithTheModel)
+// Each query walks the whole book twice, so every headword would cost time
+// that grows with the square of the book: every one- and two-byte prefix (the
+// longest lists) and every 64th headword stand for them. The generated books
+// of the differential test hold every headword to the model.
+TEST_F(EmbeddedBookTest, LookupsOfShortPrefixesAndSampledHeadwordsAgreeWithTheModel)
 {
     std::set<std::string> headwords;
     for (const reference::Entry& entry : s_entries)
         headwords.insert(entry.headword);
-    for (const std::string& headword : headwords)
-        EXPECT_EQ(LookupDifference(BookStore::GetStart(), s_entries, headword), "");
+    std::set<std::string> queries;
+    std::size_t index = 0;
+    for (const std::string& headword : headwords) {
+        queries.insert(headword.substr(0, 1));
+        queries.insert(headword.substr(0, 2));
+        if (index++ % 64 == 0)
+            queries.insert(headword);
+    }
+    for (const std::string& query : queries)
+        EXPECT_EQ(LookupDifference(BookStore::GetStart(), s_entries, query), "") << query;
 }
 
 TEST_F(EmbeddedBookTest, OnlyTheClosingHeadwordBeginsWithStar)
