@@ -4,11 +4,13 @@
 // and waits until the script has taken the picture and removed the file. At
 // the end it writes DIR/done, or DIR/failed with the reason.
 #include "BookQueries.h"
+#include "Encoding.h"
 #include "ProgramProcess.h"
 #include "SystemInput.h"
 #include "WindowQueries.h"
 #include "resource.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
@@ -60,9 +62,10 @@ void Drive(const std::string& programPath, const Pictures& pictures)
     HWND search = ::GetDlgItem(main, IDC_SEARCH);
     HWND result = ::GetDlgItem(main, IDC_RESULT);
 
+    // A common word's first letters for the pictures; a book without it gets its own first shared prefix.
     BookQueries book;
-    std::string query = book.PrefixMatching(4, 12);
-    if (query.empty())
+    std::string query = Utf8ToArabicAnsi("حق");
+    if (book.HeadwordsBeginningWith(query).size() < 2)
         query = book.PrefixMatching(2, 100000);
     Expect(!query.empty(), "the book has no prefix shared by two headwords");
     ClickAt(CenterOf(search));
@@ -71,8 +74,11 @@ void Drive(const std::string& programPath, const Pictures& pictures)
     Expect(WaitUntil([&] { return WindowText(result) == list; }), "the list did not show");
     pictures.Take("main-list", main);
 
-    std::string word = ListLines(list).at(1);
-    ClickAt(PointInLine(result, 1));
+    // The headword on the eighth line, or on the last one of a shorter list.
+    std::vector<std::string> lines = ListLines(list);
+    int line = std::min(static_cast<int>(lines.size()) - 1, 7);
+    std::string word = lines.at(static_cast<std::size_t>(line));
+    ClickAt(PointInLine(result, line));
     std::string entry = book.FirstEntryTextOf(word);
     Expect(WaitUntil([&] { return WindowText(result) == entry; }), "the picked entry did not show");
     pictures.Take("main-entry", main);
