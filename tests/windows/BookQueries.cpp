@@ -45,6 +45,12 @@ BookQueries::BookQueries()
     std::sort(m_sortedHeadwords.begin(), m_sortedHeadwords.end());
 }
 
+const BookQueries& Book()
+{
+    static const BookQueries book;
+    return book;
+}
+
 int BookQueries::CountBeginningWith(std::string_view prefix, int limit) const
 {
     int count = 0;

@@ -38,3 +38,6 @@ private:
     std::vector<reference::Entry> m_entries;  // book order, without the closing chapter line
     std::vector<std::string> m_sortedHeadwords;
 };
+
+// The book the program carries, walked once for all tests of a test program.
+const BookQueries& Book();

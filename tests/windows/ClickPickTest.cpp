@@ -40,12 +40,6 @@ protected:
         ASSERT_TRUE(WaitUntil([&] { return FocusOfThreadOf(m_dialog.Window()) == m_search; }));
     }
 
-    static const BookQueries& Book()
-    {
-        static const BookQueries book;
-        return book;
-    }
-
     // Sets a query that lists several headwords, each on a line of its own; returns them.
     std::vector<std::string> ShowList()
     {
@@ -85,10 +79,7 @@ TEST_P(ClickPick, AClickOnTheEmptyLineAfterTheListEmptiesBothBoxes)
 {
     std::vector<std::string> lines = ShowList();
     ASSERT_GE(lines.size(), 3u);
-    // The empty last line holds no character: aim one line height below the last headword.
-    POINT last = PointInLine(m_result, static_cast<int>(lines.size()) - 1);
-    POINT before = PointInLine(m_result, static_cast<int>(lines.size()) - 2);
-    POINT empty = {last.x, last.y + (last.y - before.y)};
+    POINT empty = PointInEmptyLastLine(m_result);
     RECT box;
     ::GetWindowRect(m_result, &box);
     ASSERT_LT(empty.y, box.bottom) << "the list must leave its empty last line in view";

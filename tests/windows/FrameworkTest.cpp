@@ -93,7 +93,7 @@ TEST(DialogRunTwice, TheSecondRunBindsItsNewBoxes)
         "Kalimor");
     HWND first = dialog.Window();
     ASSERT_NE(first, nullptr);
-    std::string query = BookQueries().PrefixMatching(3, 5);
+    std::string query = Book().PrefixMatching(3, 5);
     ::SendMessageA(::GetDlgItem(first, IDC_SEARCH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(query.c_str()));
     ::PostMessageA(first, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(first, IDC_EXIT)));
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(first); }));

@@ -24,12 +24,6 @@ void SetProgramPath(const std::string& path)
     ProgramPathStorage() = path;
 }
 
-const BookQueries& Book()
-{
-    static const BookQueries book;
-    return book;
-}
-
 void ProgramTest::SetUp()
 {
     m_program = std::make_unique<ProgramProcess>(ProgramPath());

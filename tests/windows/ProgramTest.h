@@ -12,8 +12,6 @@
 const std::string& ProgramPath();
 void SetProgramPath(const std::string& path);
 
-// The book the program carries, walked once for all tests.
-const BookQueries& Book();
 
 // A fresh program for each test, with its main window and two boxes at hand.
 class ProgramTest : public ::testing::Test {

@@ -45,12 +45,7 @@ TEST_F(ResultPick, ClickOnTheEmptyLineAfterTheListEmptiesBothBoxes)
 {
     std::vector<std::string> lines = ShowShortList();
     ASSERT_GE(lines.size(), 2u);
-    // The empty line holds no character to aim at: it lies one line below the last headword.
-    POINT first = PointInCharacter(m_result, 0);
-    POINT second = PointInCharacter(m_result, static_cast<int>(::SendMessageA(m_result, EM_LINEINDEX, 1, 0)));
-    int lastLine = static_cast<int>(::SendMessageA(m_result, EM_GETLINECOUNT, 0, 0)) - 2;
-    POINT last = PointInCharacter(m_result, static_cast<int>(::SendMessageA(m_result, EM_LINEINDEX, lastLine, 0)));
-    POINT emptyLine = {CenterOf(m_result).x, last.y + (second.y - first.y)};
+    POINT emptyLine = PointInEmptyLastLine(m_result);
     RECT box;
     ::GetWindowRect(m_result, &box);
     ASSERT_LT(emptyLine.y, box.bottom) << "the list must leave its empty last line in view";

@@ -63,7 +63,7 @@ void Drive(const std::string& programPath, const Pictures& pictures)
     HWND result = ::GetDlgItem(main, IDC_RESULT);
 
     // A common word's first letters for the pictures; a book without it gets its own first shared prefix.
-    BookQueries book;
+    const BookQueries& book = Book();
     std::string query = Utf8ToArabicAnsi("حق");
     if (book.HeadwordsBeginningWith(query).size() < 2)
         query = book.PrefixMatching(2, 100000);

@@ -95,6 +95,14 @@ POINT PointInLine(HWND edit, int line)
     return PointInCharacter(edit, start + length / 2);
 }
 
+POINT PointInEmptyLastLine(HWND edit)
+{
+    int lastText = static_cast<int>(::SendMessageA(edit, EM_GETLINECOUNT, 0, 0)) - 2;
+    POINT last = PointInLine(edit, lastText);
+    POINT before = PointInLine(edit, lastText - 1);
+    return {last.x, last.y + (last.y - before.y)};
+}
+
 POINT CenterOf(HWND window)
 {
     RECT rect;

@@ -24,4 +24,7 @@ void ClickAt(POINT screen);
 POINT PointInCharacter(HWND edit, int index);
 // A screen point inside the middle character of a display line of an edit control.
 POINT PointInLine(HWND edit, int line);
+// A screen point on the empty display line after a text of two or more lines
+// that ends with a line break: one line height below the last line of text.
+POINT PointInEmptyLastLine(HWND edit);
 POINT CenterOf(HWND window);
