@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kAlef = 0, kSeen = 11, kKaf = 21, kMeem = 23, kNoon = 24, kBeh = 1, kKhah = 6;
+constexpr int kAlef = 0, kSeen = 11, kFeh = 19, kWaw = 26, kKaf = 21, kMeem = 23, kNoon = 24, kBeh = 1, kKhah = 6;
 
 Book Convert(const std::string& thesaurus, const TestGlossary& glossary = {})
 {
@@ -75,12 +75,13 @@ TEST(ConvertSources, FilesGlossaryWordsWithoutTheArticleUnlessTooShortOrTheThesa
                             .Add("الكتاب", {"Book"})
                             .Add("الله", {"God"})
                             .Add("الكلام", {"Speech"})
-                            .Add("الخطاب الرسمي", {"Allocution"}));
+                            .Add("الخطاب الرسمي", {"Allocution"})
+                            .Add("الخطاب", {"Address"}));
 
     EXPECT_EQ(ChapterEntries(book.text, kAlef), Cp1256Lines({"@ الكلام (اسم) قول | Speech", "@ الله God"}));
     EXPECT_EQ(ChapterEntries(book.text, kKaf), Cp1256Lines({"@ كتاب الكتاب: Book"}));
-    EXPECT_EQ(ChapterEntries(book.text, kKhah), Cp1256Lines({"@ خطاب الخطاب الرسمي: Allocution"}));
-    EXPECT_EQ(book.report.merge.articleRemoved, 2);
+    EXPECT_EQ(ChapterEntries(book.text, kKhah), Cp1256Lines({"@ خطاب الخطاب: Address | الخطاب الرسمي: Allocution"}));
+    EXPECT_EQ(book.report.merge.articleRemoved, 3);
 }
 
 TEST(ConvertSources, PutsPhrasesInTheirFirstWordsEntryWhileItStaysUnderTheLimit)
@@ -91,8 +92,11 @@ TEST(ConvertSources, PutsPhrasesInTheirFirstWordsEntryWhileItStaysUnderTheLimit)
                                            .Add("بيت", {"House"})
                                            .Add("بيت واسع", {long2})
                                            .Add("بيت عال", {long3})
-                                           .Add("بيت صغير", {"Cottage"}));
+                                           .Add("بيت صغير", {"Cottage"})
+                                           .Add("أبعد من", {"Beyond"}));
 
+    // أبعد is no word of either source: its phrase has no entry to go in.
+    EXPECT_TRUE(ChapterEntries(book.text, kAlef).empty());
     std::vector<std::string> entries = ChapterEntries(book.text, kBeh);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_LT(entries[0].size(), kPhraseEntryLimit);
@@ -102,6 +106,29 @@ TEST(ConvertSources, PutsPhrasesInTheirFirstWordsEntryWhileItStaysUnderTheLimit)
     EXPECT_NE(entries[0].find(Cp1256(" | بيت صغير: Cottage")), std::string::npos);
     EXPECT_EQ(book.report.merge.phrasesIn, 3);
     EXPECT_EQ(book.report.merge.phrasesLeftOut, 1);
+    EXPECT_EQ(book.report.merge.phrasesWithoutWord, 1);
+}
+
+// Names and borrowed words that the glossary only spells in Latin letters say
+// nothing that the headword does not; a word with any other gloss, or written
+// with its article, stays.
+TEST(ConvertSources, LeavesOutGlossaryWordsGlossedOnlyByTheirOwnLatinSpelling)
+{
+    Book book = Convert(Thesaurus({}), TestGlossary()
+                                           .Add("ولينغتون", {"Wellington"})
+                                           .Add("فيليس", {"Phyllis"})
+                                           .Add("سالك", {"Passable", "Salk"})
+                                           .Add("مودم", {"Modem"})
+                                           .Add("المودم", {"Modem"})
+                                           .Add("نوم", {"Sleep"})
+                                           .Add("نوبل", {"Nobel"}));
+
+    EXPECT_TRUE(ChapterEntries(book.text, kWaw).empty());
+    EXPECT_TRUE(ChapterEntries(book.text, kFeh).empty());
+    EXPECT_EQ(ChapterEntries(book.text, kSeen), Cp1256Lines({"@ سالك Passable; Salk"}));
+    EXPECT_EQ(ChapterEntries(book.text, kMeem), Cp1256Lines({"@ مودم المودم: Modem"}));
+    EXPECT_EQ(ChapterEntries(book.text, kNoon), Cp1256Lines({"@ نوم Sleep"}));
+    EXPECT_EQ(book.report.merge.spelledOutLeftOut, 4);
 }
 
 // A folded spelling that is a key names the keys at the end of its entry; one
@@ -113,18 +140,16 @@ TEST(ConvertSources, CrossReferencesTheSpellingsPeopleTypeWhereTypingWouldFindNo
                                                               .Add("مدرسة", {"School"})
                                                               .Add("مسألة", {"Question"})
                                                               .Add("سأل", {"Ask"})
-                                                              .Add("سال", {"Flow"})
-                                                              .Add("أبعد من", {"Beyond"}));
+                                                              .Add("سال", {"Flow"}));
 
-    EXPECT_EQ(ChapterEntries(book.text, kAlef),
-              Cp1256Lines({"@ أبعد أبعد من: Beyond", "@ أكل (فعل) طعم", "@ اكل انظر: أكل"}));
+    EXPECT_EQ(ChapterEntries(book.text, kAlef), Cp1256Lines({"@ أكل (فعل) طعم", "@ اكل انظر: أكل"}));
     EXPECT_EQ(ChapterEntries(book.text, kMeem),
               Cp1256Lines({"@ مدرسة School", "@ مسألة Question", "@ مساله انظر: مسألة"}));
     EXPECT_EQ(ChapterEntries(book.text, kSeen), Cp1256Lines({"@ سأل Ask", "@ سال Flow | انظر: سأل"}));
     const MergeCounts& merge = book.report.merge;
     EXPECT_EQ(merge.crossReferenceEntries, 2);
     EXPECT_EQ(merge.crossReferencesAppended, 1);
-    EXPECT_EQ(merge.crossReferencesLeftOut, 2);
+    EXPECT_EQ(merge.crossReferencesLeftOut, 1);
 }
 
 // The entries under bare-alef spellings come right after their keys.
@@ -148,7 +173,8 @@ TEST(ConvertSources, CleansTheSourcesAndNotesAndCountsEveryChangeAtItsSourceLine
                                                .Add("\uFEFBعب", {"Player"})
                                                .Add("قصف\u200E", {"Shelling"})
                                                .Add("إقتباس\u00A0نص", {"Quote"})
-                                               .Add("جمع \\\"فبراير\\\" ", {"Februaries"}),
+                                               .Add("جمع \\\"فبراير\\\" ", {"Februaries"})
+                                               .Add("جمع", {"Plural"}),
                                            diagnostics);
 
     ASSERT_TRUE(book);
@@ -169,7 +195,7 @@ TEST(ConvertSources, CleansTheSourcesAndNotesAndCountsEveryChangeAtItsSourceLine
     EXPECT_EQ(notes[3].origin, (Origin{Source::Glossary, 2}));
     EXPECT_EQ(ChapterEntries(book->text, 22), Cp1256Lines({"@ لاعب Player"}));
     EXPECT_EQ(ChapterEntries(book->text, 20), Cp1256Lines({"@ قصف Shelling"}));
-    EXPECT_EQ(ChapterEntries(book->text, 4), Cp1256Lines({"@ جمع جمع \"فبراير\": Februaries"}));
+    EXPECT_EQ(ChapterEntries(book->text, 4), Cp1256Lines({"@ جمع Plural | جمع \"فبراير\": Februaries"}));
 }
 
 TEST(ConvertSources, RefusesWhatWouldBreakTheBookAndReportsItsSourceLine)

@@ -1,6 +1,7 @@
 #include "Dictionary.h"
 
 #include "BookFormat.h"
+#include "SpelledOut.h"
 #include "Spelling.h"
 
 #include <algorithm>
@@ -33,6 +34,10 @@ public:
                 thesaurusKeys.insert(block.key);
         }
         for (Block& block : blocks) {
+            if (IsSpelledOutWord(block)) {
+                ++m_counts.spelledOutLeftOut;
+                continue;
+            }
             std::string bare = spelling::WithoutArticle(block.key);
             if (block.origin.source == Source::Glossary && !bare.empty() && !thesaurusKeys.count(block.key)) {
                 block.key = std::move(bare);
@@ -40,6 +45,16 @@ public:
             }
             if (!block.items.empty())
                 m_byKey[block.key].push_back(std::move(block));
+        }
+        // A phrase goes in the entry of a word of either source; one whose first word is none is left out.
+        for (auto it = m_byKey.begin(); it != m_byKey.end();) {
+            bool word = std::any_of(it->second.begin(), it->second.end(), [](const Block& block) { return !block.phrase; });
+            if (word) {
+                ++it;
+                continue;
+            }
+            m_counts.phrasesWithoutWord += static_cast<int>(it->second.size());
+            it = m_byKey.erase(it);
         }
         // Thesaurus first, then glossary words, then phrases; of each, the block whose form is the key first.
         for (auto& [key, list] : m_byKey) {
@@ -88,16 +103,22 @@ public:
     }
 
 private:
-    // Every entry of its own under a folded spelling lengthens the one-letter
-    // list that the keystroke lays out, so only these get one: a bare alef,
-    // for which typing lists nothing of the key until the spelling is fixed,
-    // and for a key with a word of its own, not phrases alone. A key that
-    // differs only in its last letter is listed before that letter is typed.
-    bool NeedsEntryOfItsOwn(const std::string& spelling, const std::string& key) const
+    // A glossary word written as its key whose every gloss is that word in
+    // Latin letters (a name, a borrowed word) tells the reader nothing more.
+    static bool IsSpelledOutWord(const Block& block)
     {
-        const std::vector<Block>& list = m_byKey.at(key);
-        bool word = std::any_of(list.begin(), list.end(), [](const Block& block) { return !block.phrase; });
-        return word && spelling.substr(0, spelling.size() - 1) != key.substr(0, key.size() - 1);
+        return block.origin.source == Source::Glossary && !block.phrase && block.form == block.key &&
+               std::all_of(block.items.begin(), block.items.end(),
+                           [&](const SourcedText& gloss) { return SpellsOut(block.key, gloss.Text()); });
+    }
+
+    // Every entry of its own under a folded spelling lengthens the one-letter
+    // list that the keystroke lays out, so only a bare alef gets one: typing
+    // lists nothing of the key until the spelling is fixed. A key that
+    // differs only in its last letter is listed before that letter is typed.
+    static bool NeedsEntryOfItsOwn(const std::string& spelling, const std::string& key)
+    {
+        return spelling.substr(0, spelling.size() - 1) != key.substr(0, key.size() - 1);
     }
 
     std::string CrossReference(const std::vector<std::string>& keys) const

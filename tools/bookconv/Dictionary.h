@@ -23,6 +23,8 @@ struct MergeCounts {
     int articleRemoved = 0;   // glossary headwords filed without their article
     int phrasesIn = 0;
     int phrasesLeftOut = 0;   // to keep their entry under the limit
+    int phrasesWithoutWord = 0;  // whose first word is no word of either source
+    int spelledOutLeftOut = 0;   // glossary words glossed only by their own Latin spelling
     int duplicateItems = 0;   // senses and glosses that their entry already had
     int thesaurusKeys = 0;    // keys whose entries hold thesaurus blocks only
     int glossaryKeys = 0;     // glossary blocks only
@@ -32,13 +34,15 @@ struct MergeCounts {
     int crossReferencesLeftOut = 0;  // keys not named under a folded spelling that is no key
 };
 
-// One entry per key. A glossary headword that begins with the article is filed
-// without it when at least three letters remain and the thesaurus has no such
-// key. In an entry come thesaurus blocks, glossary words, then phrases while
-// the line stays under kPhraseEntryLimit, each block opened by its source form
-// when that differs from the key, and every sense or gloss once. A folded
-// spelling of keys that is a key names them at the end of its entry; one that
-// is no key gets an entry that names those keys that hold a word of their own
-// and differ from it before their last letter (a folded hamza alef).
+// One entry per key. A glossary word whose glosses only spell it in Latin
+// letters is left out. A glossary headword that begins with the article is
+// filed without it when at least three letters remain and the thesaurus has no
+// such key. In an entry come thesaurus blocks, glossary words, then phrases
+// while the line stays under kPhraseEntryLimit, each block opened by its
+// source form when that differs from the key, and every sense or gloss once; a
+// key of phrases alone gets no entry. A folded spelling of keys that is a key
+// names them at the end of its entry; one that is no key gets an entry that
+// names those keys that differ from it before their last letter (a folded
+// hamza alef).
 std::vector<Entry> MergeBlocks(std::vector<Block> blocks, bookformat::Windows1256& encoding, const Alphabet& alphabet,
                                MergeCounts& counts);

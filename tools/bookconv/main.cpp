@@ -53,15 +53,17 @@ void PrintReport(const ConversionReport& report)
         std::cout << "cleaned: " << report.cleaning[kind] << ' ' << SourceCleaner::Describe(static_cast<Cleaning>(kind))
                   << '\n';
     std::cout << "left out: " << report.glossaryWithoutLetter << " glossary headwords without an Arabic letter, "
-              << merge.duplicateItems << " repeated senses and glosses\n"
+              << merge.duplicateItems << " repeated senses and glosses, " << merge.spelledOutLeftOut
+              << " glossary words glossed only by their own Latin spelling\n"
               << "filed without the article: " << merge.articleRemoved << " glossary headwords\n"
               << "phrases: " << merge.phrasesIn << " in, " << merge.phrasesLeftOut << " left out to keep entries under "
-              << kPhraseEntryLimit << " bytes\n"
+              << kPhraseEntryLimit << " bytes, " << merge.phrasesWithoutWord
+              << " left out as their first word is no word of either source\n"
               << "keys: " << merge.thesaurusKeys << " from the thesaurus only, " << merge.glossaryKeys
               << " from the glossary only, " << merge.sharedKeys << " from both\n"
               << "cross-references: " << merge.crossReferenceEntries << " entries of their own, "
               << merge.crossReferencesAppended << " at the end of an entry, " << merge.crossReferencesLeftOut
-              << " keys not named under a folded spelling (it differs only in the last letter, or phrases alone)\n";
+              << " keys not named under a folded spelling that differs from them only in the last letter\n";
 }
 
 int Convert(const SourcePaths& paths, const std::string& output)

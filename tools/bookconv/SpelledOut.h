@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string_view>
+
+// Whether an English gloss is only the Arabic word spelled in Latin letters,
+// as the glossary gives names and borrowed words ("نوتينغهام" Nottingham):
+// both reduce to the same run of consonant sounds. The word is in
+// Windows-1256; a gloss of other than Latin letters, or of fewer than three
+// consonant sounds, never matches.
+bool SpellsOut(std::string_view arabicWord, std::string_view gloss);
