@@ -74,9 +74,11 @@ void Drive(const std::string& programPath, const Pictures& pictures)
     Expect(WaitUntil([&] { return WindowText(result) == list; }), "the list did not show");
     pictures.Take("main-list", main);
 
-    // The headword on the eighth line, or on the last one of a shorter list.
+    // حقد, whose entry has senses and glosses; else the eighth line, or the last one of a shorter list.
     std::vector<std::string> lines = ListLines(list);
-    int line = std::min(static_cast<int>(lines.size()) - 1, 7);
+    auto shown = std::find(lines.begin(), lines.end(), Utf8ToArabicAnsi("حقد"));
+    int line = shown != lines.end() && shown - lines.begin() < 8 ? static_cast<int>(shown - lines.begin())
+                                                                 : std::min(static_cast<int>(lines.size()) - 1, 7);
     std::string word = lines.at(static_cast<std::size_t>(line));
     ClickAt(PointInLine(result, line));
     std::string entry = book.FirstEntryTextOf(word);
