@@ -16,7 +16,8 @@ inline constexpr const char* kTyping[] = {
     "and a colon; blocks are separated by a vertical bar; \"انظر:\" names the keys that a folded spelling stands for.",
     "Transcribed by machine to Windows-1256 through iconv. The converter's report counts every change: lam-alef "
     "ligatures written as two letters, U+FEFF, direction marks and quoting backslashes removed, no-break spaces "
-    "written as spaces. The glossary's pronunciations are left out.",
+    "written as spaces. The glossary's pronunciations are left out, as are its words glossed only by their own "
+    "Latin spelling and its phrases whose first word is no word of either source.",
 };
 
 inline constexpr const char* kPrefaceHeading = "المقدمة";
@@ -53,7 +54,8 @@ inline constexpr const char* kPreface[] = {
     "المعجم: المعجم العربي الإنجليزي (Arabic-English FreeDict Dictionary، الإصدار 0.6.3، من حزمة دبيان "
     "dict-freedict-ara-eng) أصله قائمة الكلمات لمشروع عربآيز (Arabeyes.org)، ونشره مشروع FreeDict، وحقوق نسخه "
     "محفوظة لمساهمي FreeDict من سنة 2000 إلى سنة 2022، ويوزَّع برخصة جنو العمومية في إصدارها الثاني أو أي "
-    "إصدار لاحق (GPL-2+). وقد تُرك منه نطق الكلمات.",
+    "إصدار لاحق (GPL-2+). وقد تُرك منه نطق الكلمات، والكلمات التي لا يذكر لها إلا كتابتها بالحروف اللاتينية "
+    "كأسماء الأعلام، والعبارات التي ليست كلمتها الأولى مدخلًا في أحد الكتابين.",
 
     "الرخصة: نوزع هذا الكتاب برخصة جنو العمومية (GNU General Public License) في إصدارها الثاني، أو في أي إصدار "
     "لاحق تختاره. ويوزَّع على أمل أن يكون نافعًا، ولكن دون أي ضمان، ولا حتى الضمان الضمني لصلاحيته للتسويق أو "
