@@ -13,15 +13,15 @@ constexpr std::size_t kFewestSounds = 3;
 // Sounds are grouped coarsely, as Latin spellings of Arabic and Arabic
 // spellings of English blur them: s stands for every sibilant, k for every
 // velar, t for the dental stops, d for the voiced ones, g for the voiced velar
-// and for j. Long vowels, glides and hamza carry none.
-constexpr std::array<std::pair<char, char>, 33> kArabicSounds = {{
+// and for j. Long vowels, glides, hamza, ain and teh marbuta carry none.
+constexpr std::array<std::pair<char, char>, 29> kArabicSounds = {{
     {'\xC8', 'b'}, {'\x81', 'b'}, {'\xCA', 't'}, {'\xCB', 't'}, {'\xD8', 't'}, {'\xCC', 'g'}, {'\x90', 'g'},
     {'\xDB', 'g'}, {'\xCD', 'h'}, {'\xE5', 'h'}, {'\xCE', 'k'}, {'\xDE', 'k'}, {'\xDF', 'k'}, {'\x98', 'k'},
     {'\xCF', 'd'}, {'\xD0', 'd'}, {'\xD6', 'd'}, {'\xD9', 'd'}, {'\xD1', 'r'}, {'\xD2', 's'}, {'\xD3', 's'},
     {'\xD4', 's'}, {'\xD5', 's'}, {'\x8D', 's'}, {'\x8E', 's'}, {'\xDD', 'f'}, {'\xE1', 'l'}, {'\xE3', 'm'},
-    {'\xE4', 'n'}, {'\xDA', '\0'}, {'\xC9', '\0'}, {'\xC1', '\0'}, {'\xC7', '\0'},
+    {'\xE4', 'n'},
 }};
-constexpr std::string_view kArabicSilent = "\xC2\xC3\xC4\xC5\xC6\xE6\xEC\xED";
+constexpr std::string_view kArabicSilent = "\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC9\xDA\xE6\xEC\xED";
 
 // English spellings of those sounds, longest first.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 21> kLatinSounds = {{
@@ -47,7 +47,7 @@ std::string ArabicSounds(std::string_view word)
         auto found = std::find_if(kArabicSounds.begin(), kArabicSounds.end(),
                                   [byte](const auto& pair) { return pair.first == byte; });
         if (found != kArabicSounds.end()) {
-            AppendSound(sounds, std::string_view(&found->second, found->second ? 1 : 0));
+            AppendSound(sounds, std::string_view(&found->second, 1));
         } else if (kArabicSilent.find(byte) == std::string_view::npos) {
             return "?";
         }
