@@ -48,12 +48,12 @@ public:
         }
         // A phrase goes in the entry of a word of either source; one whose first word is none is left out.
         for (auto it = m_byKey.begin(); it != m_byKey.end();) {
-            bool word = std::any_of(it->second.begin(), it->second.end(), [](const Block& block) { return !block.phrase; });
-            if (word) {
+            const std::vector<Block>& list = it->second;
+            if (std::any_of(list.begin(), list.end(), [](const Block& block) { return !block.phrase; })) {
                 ++it;
                 continue;
             }
-            m_counts.phrasesWithoutWord += static_cast<int>(it->second.size());
+            m_counts.phrasesWithoutWord += static_cast<int>(list.size());
             it = m_byKey.erase(it);
         }
         // Thesaurus first, then glossary words, then phrases; of each, the block whose form is the key first.
@@ -109,7 +109,7 @@ private:
     {
         return block.origin.source == Source::Glossary && !block.phrase && block.form == block.key &&
                std::all_of(block.items.begin(), block.items.end(),
-                           [&](const SourcedText& gloss) { return SpellsOut(block.key, gloss.Text()); });
+                           [&block](const SourcedText& gloss) { return SpellsOut(block.key, gloss.Text()); });
     }
 
     // Every entry of its own under a folded spelling lengthens the one-letter
