@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Prepares the 32-bit Wine that the window tests run the release under, where
-# this machine can execute 32-bit x86 code: Debian's wine32 when it is
-# installed and starts, else a private root of Debian's packages
-# (scripts/wine32-root.sh, downloaded once into build/wine32-root), and the
-# prefix of its own, with the dialogs' fonts mapped as in the 64-bit one. Last,
-# a 32-bit command must run in it. When any of this fails, prints one line,
-# "skipped: REASON", and exits 1, so that the layer is reported as skipped and
-# not as failed tests. Details go to build/wine32-setup.log.
+# Prepares the 32-bit Wine that the window tests run the release under:
+# Debian's wine32 when it is installed and starts, else a private root of
+# Debian's packages (scripts/wine32-root.sh, into build/wine32-root), and the
+# prefix of its own with our settings. Where the kernel cannot execute 32-bit
+# x86 code, 32-bit programs run under user-mode emulation instead
+# (scripts/qemu-i386.sh). Last, a 32-bit command must run in the prefix.
+#
+# Exits 0 when ready. Where the layer cannot be had at all (no packages to be
+# had for it), prints "skipped: REASON" and exits 3. Where it can be had but
+# does not work, prints "failed: REASON" and exits 1. Details go to
+# build/wine32-setup.log.
 set -euo pipefail
 scripts=$(cd "$(dirname "$0")" && pwd)
 source "$scripts/wine32-env.sh"
@@ -17,34 +20,57 @@ mkdir -p "$(dirname "$log")"
 
 skip() {
   echo "skipped: $*"
+  exit 3
+}
+fail() {
+  echo "failed: $*"
   exit 1
 }
-trap 'skip "scripts/wine32-setup.sh stopped at line $LINENO (see $log)"' ERR
+# Wine's first error in the log says why it did not start, as "Library
+# zlib1.dll (which is needed by user32.dll) not found" did.
+first_error() {
+  grep -m1 -E '^[0-9a-f]+:err:|^err:' "$log" | sed 's/^[0-9a-f]*:err:[^ ]* //' || true
+}
+trap 'fail "scripts/wine32-setup.sh stopped at line $LINENO (see $log)"' ERR
 
-# Every 32-bit program here starts through this loader, so it is the probe.
 loader=/lib/ld-linux.so.2
-[ -e "$loader" ] || skip "no 32-bit loader $loader (Debian's libc6-i386 is not installed)"
+[ -e "$loader" ] || fail "no 32-bit loader $loader (Debian's libc6-i386 is not installed; scripts/setup.sh installs it)"
 if ! error=$("$loader" --version 2>&1 >/dev/null); then
-  skip "this machine cannot execute 32-bit x86 code ($loader: ${error##*: })"
+  echo "wine32: this machine cannot execute 32-bit x86 code ($loader: ${error##*: }); running it under qemu-i386"
+  status=0
+  LC_ALL=C.UTF-8 "$scripts/qemu-i386.sh" "$KALIMOR_ROOT/build/qemu-user" >>"$log" 2>&1 || status=$?
+  case $status in
+    0) ;;
+    3) skip "this machine cannot execute 32-bit x86 code, and Debian's qemu-user 10 cannot be had (see $log)" ;;
+    *) fail "qemu-i386 could not be registered to run 32-bit x86 code (see $log)" ;;
+  esac
+  "$loader" --version >/dev/null 2>&1 || fail "$loader does not run under qemu-i386 (see $log)"
 fi
 
-if [ ! -d "$WINE32_ROOT" ] && ! "$WINE32" --version >>"$log" 2>&1; then
-  echo "wine32: no working wine32 installed; downloading Debian's into $WINE32_ROOT (about 140 MB, once)"
+if [ -d "$WINE32_ROOT" ] || ! "$WINE32" --version >>"$log" 2>&1; then
+  [ -f "$WINE32_ROOT/.kalimor-root" ] || echo "wine32: downloading Debian's wine32 into $WINE32_ROOT (about 140 MB, once)"
+  status=0
   # apt's messages go to the log in English, not in the prefix's Arabic locale.
-  LC_ALL=C.UTF-8 "$scripts/wine32-root.sh" "$WINE32_ROOT" >>"$log" 2>&1 ||
-    skip "could not download or extract Debian's wine32 into $WINE32_ROOT (see $log)"
+  LC_ALL=C.UTF-8 "$scripts/wine32-root.sh" "$WINE32_ROOT" >>"$log" 2>&1 || status=$?
+  case $status in
+    0) ;;
+    3) skip "Debian's wine32 $(dpkg-query -W -f='${Version}' wine64) cannot be downloaded (see $log)" ;;
+    *) fail "could not extract Debian's wine32 into $WINE32_ROOT (see $log)" ;;
+  esac
   source "$scripts/wine32-env.sh"
 fi
 
-version=$({ cat "${BASH_SOURCE[0]}" "${KALIMOR_SETTINGS_FILES[@]}"; echo "$WINE32"; } | sha256sum | cut -d' ' -f1)
+version=$({ cat "${BASH_SOURCE[0]}" "${KALIMOR_SETTINGS_FILES[@]}" "$WINE32_ROOT/.kalimor-root" 2>/dev/null; echo "$WINE32"; } | sha256sum | cut -d' ' -f1)
 if [ "$(cat "$WINE32_READY" 2>/dev/null)" != "$version" ]; then
+  rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
-  timeout 300 "$WINE32" wineboot -i >>"$log" 2>&1 || skip "the 32-bit Wine could not create $WINEPREFIX (see $log)"
-  apply_prefix_settings "$WINE32" || skip "the 32-bit Wine could not take our settings in $WINEPREFIX"
+  WINEDEBUG=err+all timeout 300 "$WINE32" wineboot -i >>"$log" 2>&1 ||
+    fail "the 32-bit Wine could not create $WINEPREFIX: $(first_error)"
+  apply_prefix_settings "$WINE32" || fail "the 32-bit Wine could not take our settings in $WINEPREFIX"
   "$WINESERVER" -w
   echo "$version" >"$WINE32_READY"
 fi
 
-arch=$(timeout 120 "$WINE32" cmd /c echo %PROCESSOR_ARCHITECTURE% 2>>"$log" | tr -d '\r') || true
-[ "$arch" = x86 ] || skip "the 32-bit Wine did not run a command in $WINEPREFIX (see $log)"
+arch=$(WINEDEBUG=err+all timeout 120 "$WINE32" cmd /c echo %PROCESSOR_ARCHITECTURE% 2>>"$log" | tr -d '\r') || true
+[ "$arch" = x86 ] || fail "the 32-bit Wine did not run a command in $WINEPREFIX: $(first_error)"
 echo "32-bit Wine: $WINE32, prefix $WINEPREFIX"

@@ -18,10 +18,11 @@ struct GdiHandleEntry {
     std::uint8_t flags;
     std::uint64_t userPointer;
 };
-static_assert(sizeof(GdiHandleEntry) == 24, "the 64-bit table's entry");
+static_assert(sizeof(GdiHandleEntry) == 24, "the table's entry, the same in 32-bit and 64-bit processes");
 
 constexpr std::size_t kGdiTableEntries = 0x10000;
-constexpr std::size_t kPebGdiHandleTableOffset = 0xF8;  // 64-bit PEB
+// The test runs as the program does, both 32-bit or both 64-bit.
+constexpr std::size_t kPebGdiHandleTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
 
 int CountDescendants(HWND window)
 {
