@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Builds the release package dist/Kalimor-<version>-win32.zip from the last
-# commit: the 32-bit program, README.txt, COPYING, the book's notice and
-# SHA256SUMS. The commit is exported into a directory of its own and built
-# there, so nothing uncommitted gets in; the zip's file order, times and
-# attributes are fixed, so one commit always gives the same bytes.
-#   KALIMOR_DIST_DIR      where the zip goes (default: dist/ in the checkout)
+# Builds the release from the last commit into dist/: the zip
+# Kalimor-<version>-win32.zip (the 32-bit program, README.txt, COPYING, the
+# book's notice and SHA256SUMS), the Windows installer of the same files
+# Kalimor-<version>-win32-installer.exe, the Debian package
+# kalimor_<version>-1_amd64.deb, and SHA256SUMS over the three. The commit is
+# exported into a directory of its own and built there, so nothing uncommitted
+# gets in; file order, times and attributes are fixed, so one commit always
+# gives the same bytes.
+#   KALIMOR_DIST_DIR      where they go (default: dist/ in the checkout)
 #   KALIMOR_RELEASE_WORK  a new or empty directory for the export and the build
 #                         (default: a temporary one, removed afterwards)
 set -euo pipefail
@@ -76,6 +79,14 @@ with zipfile.ZipFile(zip_path, "w") as archive:
         archive.writestr(entry, (folder / name).read_bytes(), compresslevel=9)
 EOF
 
-echo "== $zip"
-(cd "$dist" && sha256sum "$(basename "$zip")")
+# The installer takes its files' times from them: those of the commit.
+touch -d "@$SOURCE_DATE_EPOCH" "$package"/*
+installer=$dist/$name-win32-installer.exe
+makensis -V2 -DVERSION="$version" -DPACKAGE="$package" -DICON="$work/build/ui/Kalimor.ico" \
+  -DOUTFILE="$installer" "$work/src/release/installer.nsi"
+
+deb=$("$work/src/scripts/package-deb.sh" "$work/src" "$work/build-deb" "$dist" | tail -n 1)
+
+outputs=("$(basename "$zip")" "$(basename "$installer")" "$(basename "$deb")")
+(cd "$dist" && sha256sum "${outputs[@]}" >SHA256SUMS && cat SHA256SUMS)
 (cd "$package" && sha256sum Kalimor.exe && stat -c '%s bytes' Kalimor.exe)

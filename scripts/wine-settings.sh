@@ -20,8 +20,13 @@ apply_prefix_settings() {
   scripts=$(dirname "${BASH_SOURCE[0]}")
   fonts=$WINEPREFIX/drive_c/windows/Fonts
   mkdir -p "$fonts"
-  /usr/bin/python3 "$scripts/dialog-font.py" /usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf \
-    /usr/share/fonts/truetype/kacst/KacstBook.ttf "$fonts/KalimorDialog.ttf" "Kalimor Dialog" || return 1
+  # The Debian package brings the face made at its build (KALIMOR_DIALOG_FACE).
+  if [ -n "${KALIMOR_DIALOG_FACE:-}" ]; then
+    cp "$KALIMOR_DIALOG_FACE" "$fonts/KalimorDialog.ttf" || return 1
+  else
+    /usr/bin/python3 "$scripts/dialog-font.py" /usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf \
+      /usr/share/fonts/truetype/kacst/KacstBook.ttf "$fonts/KalimorDialog.ttf" "Kalimor Dialog" || return 1
+  fi
   cp /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$fonts/" || return 1
   "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "Simplified Arabic" /d "FreeFarsi" /f >/dev/null 2>&1 || return 1
   "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "Microsoft Sans Serif" /d "Kalimor Dialog" /f >/dev/null 2>&1 || return 1

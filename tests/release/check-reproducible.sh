@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds the release package twice, from clean exports of the last commit in
-# two different directories, and checks that the program and the zip come out
-# byte for byte the same, and that the package holds what it should.
+# Builds the release twice, from clean exports of the last commit in two
+# different directories, and checks that the program, the zip, the installer
+# and the Debian package come out byte for byte the same, and that the zip
+# holds what it should.
+#   check-reproducible.sh [DIR]   DIR keeps the first build's dist/ for further checks
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 tmp=$(mktemp -d)
@@ -17,10 +19,11 @@ done
 
 status=0
 programs=("${runs[0]}/work/build/app/Kalimor.exe" "${runs[1]}/work/build/app/Kalimor.exe")
-zips=("${runs[0]}"/dist/*.zip "${runs[1]}"/dist/*.zip)
-sha256sum "${programs[@]}" "${zips[@]}" | sed "s|$tmp/||"
+sha256sum "${programs[@]}" | sed "s|$tmp/||"
 cmp "${programs[@]}" || status=1
-cmp "${zips[@]}" || status=1
+(cd "${runs[0]}/dist" && cat SHA256SUMS && sha256sum --quiet -c SHA256SUMS) || status=1
+diff "${runs[0]}/dist/SHA256SUMS" "${runs[1]}/dist/SHA256SUMS" || status=1
+zips=("${runs[0]}"/dist/*.zip "${runs[1]}"/dist/*.zip)
 
 # The package: its files in this order, their checksums right, its program the one that was built.
 unpacked=$tmp/unpacked
@@ -36,5 +39,9 @@ fi
 (cd "${package[0]}" && sha256sum --quiet -c SHA256SUMS) || status=1
 cmp "${programs[0]}" "${package[0]}/Kalimor.exe" || status=1
 
+if [ -n "${1:-}" ]; then
+  rm -rf "$1"
+  cp -a "${runs[0]}/dist" "$1"
+fi
 [ $status -eq 0 ] && echo "the release is the same, byte for byte, from both directories"
 exit $status
