@@ -21,7 +21,7 @@ INT_PTR CDialog::DoModal()
     // Without a parent of its own, a dialog is owned by the application's main window, once that exists.
     CWnd* owner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
     HWND hOwner = owner && owner != this ? owner->m_hWnd : nullptr;
-    return ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), hOwner,
+    return ::DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), hOwner,
                              &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WideText.h"
+
 #include <windows.h>
 
 // A menu handle; the window owns the menu, this object does not.
@@ -9,5 +11,9 @@ public:
 
     HMENU m_hMenu;
 
-    BOOL AppendMenu(UINT flags, UINT_PTR idNewItem = 0, const char* newItem = nullptr) { return ::AppendMenuA(m_hMenu, flags, idNewItem, newItem); }
+    // A text item's text is the program's; a separator has none.
+    BOOL AppendMenu(UINT flags, UINT_PTR idNewItem = 0, const char* newItem = nullptr)
+    {
+        return ::AppendMenuW(m_hMenu, flags, idNewItem, newItem ? ToWideText(newItem).c_str() : nullptr);
+    }
 };

@@ -25,9 +25,9 @@ WNDPROC SuperProcedureOf(HWND hWnd)
 
 void CWnd::GetWindowText(CString& text) const
 {
-    int length = ::GetWindowTextLengthA(m_hWnd);
-    ::GetWindowTextA(m_hWnd, text.GetBuffer(length), length + 1);
-    text.ReleaseBuffer();
+    std::wstring wide(static_cast<size_t>(::GetWindowTextLengthW(m_hWnd)) + 1, L'\0');
+    int length = ::GetWindowTextW(m_hWnd, wide.data(), static_cast<int>(wide.size()));
+    text = FromWideText(wide.c_str(), length);
 }
 
 // Centres the window over its owner, or over the work area of its monitor without one.
@@ -38,7 +38,7 @@ void CWnd::CenterWindow()
 
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof(monitor);
-    ::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    ::GetMonitorInfoW(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
     RECT area = monitor.rcWork;
     RECT center = area;
     HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
@@ -58,10 +58,10 @@ void CWnd::CenterWindow()
 void CWnd::SubclassWindow(HWND hWnd)
 {
     m_hWnd = hWnd;
-    m_pfnSuper = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
+    m_pfnSuper = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC));
     ::SetPropA(hWnd, kSuperProperty, reinterpret_cast<HANDLE>(m_pfnSuper));
     ::SetPropA(hWnd, kWndProperty, this);
-    ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WindowProc));
+    ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WindowProc));
 }
 
 // When a procedure has subclassed the window since, ours stays in its chain,
@@ -71,8 +71,8 @@ void CWnd::UnsubclassWindow()
     if (!m_pfnSuper)
         return;
     ::RemovePropA(m_hWnd, kWndProperty);
-    if (::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&CWnd::WindowProc)) {
-        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    if (::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&CWnd::WindowProc)) {
+        ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
         ::RemovePropA(m_hWnd, kSuperProperty);
     }
     m_hWnd = nullptr;
@@ -86,8 +86,8 @@ LRESULT CALLBACK CWnd::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
         WNDPROC super = SuperProcedureOf(hWnd);
         if (message == WM_NCDESTROY)
             ::RemovePropA(hWnd, kSuperProperty);
-        return super ? ::CallWindowProcA(super, hWnd, message, wParam, lParam)
-                     : ::DefWindowProcA(hWnd, message, wParam, lParam);
+        return super ? ::CallWindowProcW(super, hWnd, message, wParam, lParam)
+                     : ::DefWindowProcW(hWnd, message, wParam, lParam);
     }
     return CallWithoutEscape([&] {
         // Handlers nest (a handler may send messages), so the current message is saved around each one.

@@ -2,11 +2,14 @@
 
 #include "CString.h"
 #include "Menu.h"
+#include "WideText.h"
 
 #include <windows.h>
 
 // A window object over an HWND. Messages reach OnWndMsg, which each class
 // extends with its own message map; what no map handles gets the default processing.
+// Every window of ours is a Unicode window: its texts are converted at this
+// edge with the program's code page (WideText.h), never the system's.
 class CWnd {
 public:
     CWnd() = default;
@@ -20,9 +23,9 @@ public:
 
     void Attach(HWND hWnd) { m_hWnd = hWnd; }
 
-    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendMessageA(m_hWnd, message, wParam, lParam); }
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendMessageW(m_hWnd, message, wParam, lParam); }
     void GetWindowText(CString& text) const;
-    void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
+    void SetWindowText(const char* text) { ::SetWindowTextW(m_hWnd, ToWideText(text).c_str()); }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
@@ -42,7 +45,7 @@ protected:
     virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Hands the message being handled to the window's original procedure.
     LRESULT Default() { return DefWindowProc(m_currentMsg.message, m_currentMsg.wParam, m_currentMsg.lParam); }
-    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) { return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam); }
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) { return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam); }
 
 private:
     void OnNcDestroy();

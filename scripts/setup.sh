@@ -29,13 +29,18 @@ if [ "${#missing[@]}" -gt 0 ]; then
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-if ! locale -a 2>/dev/null | grep -qi '^ar_EG\.utf-\?8$'; then
-  if [ "$(id -u)" -eq 0 ]; then
-    sed -i 's/^# *\(ar_EG.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-    grep -q '^ar_EG.UTF-8 UTF-8' /etc/locale.gen || echo 'ar_EG.UTF-8 UTF-8' >> /etc/locale.gen
-    locale-gen >/dev/null
-  else
-    echo "setup: the locale ar_EG.UTF-8 is missing and generating it needs root" >&2
+# Arabic gives Wine the code page of the program's texts (1256); the window
+# tests also run where the code page is another: 1252 (English) and 932 (Japanese).
+for wanted in ar_EG en_US ja_JP; do
+  locale -a 2>/dev/null | grep -qi "^$wanted\.utf-\?8\$" && continue
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "setup: the locale $wanted.UTF-8 is missing and generating it needs root" >&2
     exit 1
   fi
+  sed -i "s/^# *\($wanted.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+  grep -q "^$wanted.UTF-8 UTF-8" /etc/locale.gen || echo "$wanted.UTF-8 UTF-8" >> /etc/locale.gen
+  generate=1
+done
+if [ -n "${generate:-}" ]; then
+  locale-gen >/dev/null
 fi

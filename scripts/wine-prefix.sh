@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Creates the build's own Wine prefix with our settings (scripts/wine-settings.sh).
+# Creates the build's own Wine prefix with our settings (scripts/wine-settings.sh),
+# for the locale and the display scale that scripts/wine-env.sh names.
 # Runs again whenever this script or the settings change, so that they reach an
 # existing prefix.
 set -euo pipefail
@@ -13,5 +14,6 @@ version=$(cat "${BASH_SOURCE[0]}" "${KALIMOR_SETTINGS_FILES[@]}" | sha256sum | c
 mkdir -p "$WINEPREFIX"
 "$WINE64" wineboot -i >/dev/null 2>&1
 apply_prefix_settings "$WINE64"
+"$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$KALIMOR_DPI" /f >/dev/null 2>&1
 /usr/lib/wine/wineserver -w
 echo "$version" > "$stamp"

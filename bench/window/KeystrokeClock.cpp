@@ -41,37 +41,41 @@ KeystrokeClock::KeystrokeClock(const std::string& programPath)
 // by at most one poll interval.
 double KeystrokeClock::Type(char letter, const std::string& expectedSearch, const std::string& expectedResult)
 {
+    std::wstring search = ArabicAnsiToWide(expectedSearch);
+    std::wstring result = ArabicAnsiToWide(expectedResult);
     LARGE_INTEGER sent, answered;
     ::QueryPerformanceCounter(&sent);
     TypeArabicAnsi(std::string(1, letter));
     bool done = WaitUntil(
         [&] {
-            std::string search = WindowText(m_search);
+            std::wstring shown = WindowText(m_search);
             ::QueryPerformanceCounter(&answered);
-            if (search == kNoAnswer)
+            if (shown == kNoAnswer)
                 throw LatencyError("the program stopped answering");
-            return search == expectedSearch;
+            return shown == search;
         },
         kAnswerTimeoutMs, kPollIntervalMs);
     if (!done)
         throw LatencyError("the search box never showed the typed text");
     // Checked once the time is taken: reading a long list back costs time of its own.
-    std::string result = WindowText(m_result);
-    if (result != expectedResult)
-        throw LatencyError("for \"" + WideToUtf8(ArabicAnsiToWide(expectedSearch)) + "\" the result box holds " +
-                           std::to_string(result.size()) + " bytes, not the " + std::to_string(expectedResult.size()) +
-                           " bytes of the book's listing");
+    std::wstring shown = WindowText(m_result);
+    if (shown != result)
+        throw LatencyError("for \"" + WideToUtf8(search) + "\" the result box holds " + std::to_string(shown.size()) +
+                           " characters, not the " + std::to_string(result.size()) + " of the book's listing");
     return Milliseconds(sent, answered);
 }
 
 void KeystrokeClock::Clear()
 {
-    ::SendMessageA(m_search, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    ::SendMessageW(m_search, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
     WaitForBoxes("", "");
 }
 
 void KeystrokeClock::WaitForBoxes(const std::string& search, const std::string& result) const
 {
-    if (!WaitUntil([&] { return WindowText(m_search) == search && WindowText(m_result) == result; }, kAnswerTimeoutMs))
+    std::wstring wideSearch = ArabicAnsiToWide(search);
+    std::wstring wideResult = ArabicAnsiToWide(result);
+    if (!WaitUntil([&] { return WindowText(m_search) == wideSearch && WindowText(m_result) == wideResult; },
+                   kAnswerTimeoutMs))
         throw LatencyError("the boxes did not settle");
 }

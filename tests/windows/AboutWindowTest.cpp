@@ -24,7 +24,7 @@ TEST_F(AboutWindow, OpensFromItsButtonHoldsTheMainWindowAndClosesWithEnter)
     ClickAt(CenterOf(::GetDlgItem(m_main, IDC_ABOUT)));
     HWND about = WaitForAboutWindow();
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(WindowText(about), Utf8ToArabicAnsi(AboutWindowLayout().caption));
+    EXPECT_EQ(WindowText(about), Utf8ToWide(AboutWindowLayout().caption));
     EXPECT_FALSE(::IsWindowEnabled(m_main));
 
     // Neither a click into the main window's search box nor typing reaches it while About is open.
@@ -33,7 +33,7 @@ TEST_F(AboutWindow, OpensFromItsButtonHoldsTheMainWindowAndClosesWithEnter)
     TypeArabicAnsi(letter);
     PressKey(VK_RETURN);
     ASSERT_TRUE(WaitForAboutWindowToClose(about));
-    EXPECT_EQ(SearchText(), "");
+    EXPECT_EQ(SearchText(), L"");
 
     // Closed, the main window takes input again.
     FocusSearchBox();
@@ -46,7 +46,7 @@ TEST_F(AboutWindow, OpensFromTheSystemMenuCommandAndClosesWithEscape)
     ::PostMessageA(m_main, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     HWND about = WaitForAboutWindow();
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(WindowText(about), Utf8ToArabicAnsi(AboutWindowLayout().caption));
+    EXPECT_EQ(WindowText(about), Utf8ToWide(AboutWindowLayout().caption));
     EXPECT_FALSE(::IsWindowEnabled(m_main));
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(WaitForAboutWindowToClose(about));
@@ -63,7 +63,7 @@ TEST_F(AboutWindow, OpensFromTheSystemMenuByKeys)
     PressKey(VK_RETURN);
     HWND about = WaitForAboutWindow();
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(WindowText(about), Utf8ToArabicAnsi(AboutWindowLayout().caption));
+    EXPECT_EQ(WindowText(about), Utf8ToWide(AboutWindowLayout().caption));
     PressKey(VK_RETURN);
     EXPECT_TRUE(WaitForAboutWindowToClose(about));
 }

@@ -3,6 +3,7 @@
 // first; Windows' takes the focus first, which the test gives the box here.
 #include "BookQueries.h"
 #include "DictionaryDlg.h"
+#include "Encoding.h"
 #include "InProcessDialog.h"
 #include "SystemInput.h"
 #include "WindowQueries.h"
@@ -21,7 +22,7 @@ LRESULT CALLBACK FocusFirstProcedure(HWND window, UINT message, WPARAM wParam, L
 {
     if (message == WM_LBUTTONDOWN && ::GetFocus() != window)
         ::SetFocus(window);
-    return ::CallWindowProcA(resultBoxProcedure, window, message, wParam, lParam);
+    return ::CallWindowProcW(resultBoxProcedure, window, message, wParam, lParam);
 }
 
 class ClickPick : public ::testing::TestWithParam<ClickOrder> {
@@ -32,7 +33,7 @@ protected:
         m_search = ::GetDlgItem(m_dialog.Window(), IDC_SEARCH);
         m_result = ::GetDlgItem(m_dialog.Window(), IDC_RESULT);
         if (GetParam() == ClickOrder::FocusThenCaret) {
-            resultBoxProcedure = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+            resultBoxProcedure = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
                 m_result, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FocusFirstProcedure)));
         }
         // Typed text and a pick both start from the search box.
@@ -44,14 +45,16 @@ protected:
     std::vector<std::string> ShowList()
     {
         std::string query = Book().PrefixMatching(3, 5);
-        ::SendMessageA(m_search, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(query.c_str()));
-        std::vector<std::string> lines = ListLines(WindowText(m_result));
+        ::SendMessageW(m_search, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ArabicAnsiToWide(query).c_str()));
+        std::vector<std::string> lines = ListLines(WideToArabicAnsi(WindowText(m_result)));
         EXPECT_GE(lines.size(), 3u) << "no list of three or more headwords to click";
         return lines;
     }
 
-    void ClickAndExpect(POINT point, const std::string& search, const std::string& result)
+    void ClickAndExpect(POINT point, const std::string& searchAnsi, const std::string& resultAnsi)
     {
+        std::wstring search = ArabicAnsiToWide(searchAnsi);
+        std::wstring result = ArabicAnsiToWide(resultAnsi);
         ClickAt(point);
         ASSERT_TRUE(WaitUntil([&] { return FocusOfThreadOf(m_dialog.Window()) == m_result; }));
         WaitUntil([&] { return WindowText(m_search) == search && WindowText(m_result) == result; });
@@ -95,18 +98,18 @@ TEST_P(ClickPick, FocusReturningOnActivationPicksTheCaretsLine)
     ClickAt(PointInLine(m_result, 0));
     ASSERT_TRUE(WaitUntil([&] { return FocusOfThreadOf(m_dialog.Window()) == m_result; }));
     ShowList();
-    int secondLine = static_cast<int>(::SendMessageA(m_result, EM_LINEINDEX, 1, 0));
-    ::SendMessageA(m_result, EM_SETSEL, secondLine, secondLine);
+    int secondLine = static_cast<int>(::SendMessageW(m_result, EM_LINEINDEX, 1, 0));
+    ::SendMessageW(m_result, EM_SETSEL, secondLine, secondLine);
 
     HWND other = ::CreateWindowExA(WS_EX_TOPMOST, "Static", "other", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
                                    nullptr, nullptr, nullptr);
     ::SetForegroundWindow(other);
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == other; }));
     ::SetForegroundWindow(m_dialog.Window());
-    std::string expected = Book().FirstEntryTextOf(lines[1]);
+    std::wstring expected = ArabicAnsiToWide(Book().FirstEntryTextOf(lines[1]));
     WaitUntil([&] { return WindowText(m_result) == expected; });
     ::DestroyWindow(other);
-    EXPECT_EQ(WindowText(m_search), lines[1]);
+    EXPECT_EQ(WindowText(m_search), ArabicAnsiToWide(lines[1]));
     EXPECT_EQ(WindowText(m_result), expected);
 }
 

@@ -14,15 +14,24 @@ std::wstring ToWide(UINT codePage, std::string_view text)
     return wide;
 }
 
+std::string FromWide(UINT codePage, DWORD flags, std::wstring_view wide)
+{
+    int length = ::WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(length), '\0');
+    ::WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), text.data(), length, nullptr, nullptr);
+    return text;
+}
+
 }  // namespace
 
 std::string Utf8ToArabicAnsi(std::string_view utf8)
 {
-    std::wstring wide = ToWide(CP_UTF8, utf8);
-    int length = ::WideCharToMultiByte(kArabicCodePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<size_t>(length), '\0');
-    ::WideCharToMultiByte(kArabicCodePage, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), length, nullptr, nullptr);
-    return ansi;
+    return WideToArabicAnsi(Utf8ToWide(utf8));
+}
+
+std::wstring Utf8ToWide(std::string_view utf8)
+{
+    return ToWide(CP_UTF8, utf8);
 }
 
 std::wstring ArabicAnsiToWide(std::string_view ansi)
@@ -30,10 +39,12 @@ std::wstring ArabicAnsiToWide(std::string_view ansi)
     return ToWide(kArabicCodePage, ansi);
 }
 
+std::string WideToArabicAnsi(std::wstring_view wide)
+{
+    return FromWide(kArabicCodePage, WC_NO_BEST_FIT_CHARS, wide);
+}
+
 std::string WideToUtf8(std::wstring_view wide)
 {
-    int length = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr, nullptr);
-    return utf8;
+    return FromWide(CP_UTF8, 0, wide);
 }

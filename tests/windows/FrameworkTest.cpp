@@ -36,29 +36,29 @@ protected:
 
 HWND CreateEdit()
 {
-    return ::CreateWindowExA(0, "Edit", "", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
+    return ::CreateWindowExW(0, L"Edit", L"", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
 }
 
 WNDPROC outerProcedure = nullptr;
 
 LRESULT CALLBACK PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return ::CallWindowProcA(outerProcedure, window, message, wParam, lParam);
+    return ::CallWindowProcW(outerProcedure, window, message, wParam, lParam);
 }
 
 TEST(WindowBinding, AnObjectThatDiesFirstGivesTheWindowBackItsProcedure)
 {
     HWND edit = CreateEdit();
-    LONG_PTR own = ::GetWindowLongPtrA(edit, GWLP_WNDPROC);
+    LONG_PTR own = ::GetWindowLongPtrW(edit, GWLP_WNDPROC);
     {
         ProbeWnd wnd;
         wnd.SubclassWindow(edit);
-        EXPECT_EQ(::SendMessageA(edit, kProbe, 0, 0), kProbeAnswer);
+        EXPECT_EQ(::SendMessageW(edit, kProbe, 0, 0), kProbeAnswer);
     }
-    EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), own);
-    EXPECT_EQ(::SendMessageA(edit, kProbe, 0, 0), 0);
-    ::SetWindowTextA(edit, "still an edit");
-    EXPECT_EQ(WindowText(edit), "still an edit");
+    EXPECT_EQ(::GetWindowLongPtrW(edit, GWLP_WNDPROC), own);
+    EXPECT_EQ(::SendMessageW(edit, kProbe, 0, 0), 0);
+    ::SetWindowTextW(edit, L"still an edit");
+    EXPECT_EQ(WindowText(edit), L"still an edit");
     ::DestroyWindow(edit);
 }
 
@@ -70,13 +70,13 @@ TEST(WindowBinding, AWindowSubclassedAgainPassesMessagesOnAfterItsObjectIsGone)
     alignas(ProbeWnd) unsigned char storage[sizeof(ProbeWnd)];
     auto* wnd = new (storage) ProbeWnd;
     wnd->SubclassWindow(edit);
-    outerProcedure = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PassOn)));
+    outerProcedure = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PassOn)));
     wnd->~ProbeWnd();
     std::memset(storage, 0xCD, sizeof(storage));
 
-    EXPECT_EQ(::SendMessageA(edit, kProbe, 0, 0), 0);
-    ::SetWindowTextA(edit, "passed on");
-    EXPECT_EQ(WindowText(edit), "passed on");
+    EXPECT_EQ(::SendMessageW(edit, kProbe, 0, 0), 0);
+    ::SetWindowTextW(edit, L"passed on");
+    EXPECT_EQ(WindowText(edit), L"passed on");
     EXPECT_TRUE(::DestroyWindow(edit));
 }
 
@@ -94,7 +94,7 @@ TEST(DialogRunTwice, TheSecondRunBindsItsNewBoxes)
     HWND first = dialog.Window();
     ASSERT_NE(first, nullptr);
     std::string query = Book().PrefixMatching(3, 5);
-    ::SendMessageA(::GetDlgItem(first, IDC_SEARCH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(query.c_str()));
+    ::SendMessageW(::GetDlgItem(first, IDC_SEARCH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ArabicAnsiToWide(query).c_str()));
     ::PostMessageA(first, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(first, IDC_EXIT)));
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(first); }));
 
@@ -102,11 +102,11 @@ TEST(DialogRunTwice, TheSecondRunBindsItsNewBoxes)
     ASSERT_NE(second, nullptr);
     HWND search = ::GetDlgItem(second, IDC_SEARCH);
     HWND result = ::GetDlgItem(second, IDC_RESULT);
-    EXPECT_EQ(WindowText(search), query);
-    EXPECT_EQ(WindowText(result), PrefixListingOf(query));
+    EXPECT_EQ(WindowText(search), ArabicAnsiToWide(query));
+    EXPECT_EQ(WindowText(result), ArabicAnsiToWide(PrefixListingOf(query)));
     std::string shorter = query.substr(0, query.size() - 1);
-    ::SendMessageA(search, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shorter.c_str()));
-    EXPECT_EQ(WindowText(result), PrefixListingOf(shorter));
+    ::SendMessageW(search, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ArabicAnsiToWide(shorter).c_str()));
+    EXPECT_EQ(WindowText(result), ArabicAnsiToWide(PrefixListingOf(shorter)));
 }
 
 std::string ProbePath()
@@ -131,7 +131,7 @@ class ExceptionInAHandler : public ::testing::TestWithParam<UINT> {};
 
 TEST_P(ExceptionInAHandler, EndsTheProgramWithOneMessageBox)
 {
-    ProgramProcess probe(ProbePath(), Utf8ToArabicAnsi("عن البرنامج"));
+    ProgramProcess probe(ProbePath(), Utf8ToWide("عن البرنامج"));
     ASSERT_NE(probe.MainWindow(), nullptr);
     ::PostMessageA(probe.MainWindow(), GetParam(), 0, 0);
     std::vector<HWND> boxes;

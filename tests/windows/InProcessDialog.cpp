@@ -47,7 +47,7 @@ InProcessDialog::~InProcessDialog()
 
 HWND InProcessDialog::WaitForThreadWindow(const char* caption) const
 {
-    std::string wanted = Utf8ToArabicAnsi(caption);
+    std::wstring wanted = Utf8ToWide(caption);
     HWND found = nullptr;
     WaitUntil([&] {
         for (HWND window : ThreadWindows(m_threadId)) {

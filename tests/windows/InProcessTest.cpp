@@ -115,7 +115,7 @@ TEST_F(InProcessSearchWindow, SystemMenuEndsWithASeparatorAndTheAboutItemAfterTh
     wchar_t aboutString[256] = {};
     ASSERT_GT(::LoadStringW(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, aboutString, 256), 0);
     EXPECT_EQ(MenuText(menu, count - 1), aboutString);
-    EXPECT_EQ(MenuText(menu, count - 1), ArabicAnsiToWide(Utf8ToArabicAnsi("عن البرنامج")));
+    EXPECT_EQ(MenuText(menu, count - 1), Utf8ToWide("عن البرنامج"));
     EXPECT_TRUE(::GetMenuState(menu, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR);
 
     bool hasClose = false;
@@ -128,9 +128,9 @@ TEST_F(InProcessSearchWindow, SystemMenuEndsWithASeparatorAndTheAboutItemAfterTh
     EXPECT_TRUE(hasClose);
 }
 
-// A thread whose locale has another code page (English formats on an Arabic
-// system) still gets the string in the code page AppendMenuA reads it in.
-TEST(ResourceString, IsInTheSystemsAnsiCodePageWhateverTheThreadsLocale)
+// The string is the program's text, Windows-1256, whatever the system's code
+// page and the thread's locale (here English formats).
+TEST(ResourceString, IsInTheProgramsCodePageWhateverTheThreadsLocale)
 {
     LCID original = ::GetThreadLocale();
     ASSERT_TRUE(::SetThreadLocale(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT)));

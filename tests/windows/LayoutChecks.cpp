@@ -9,7 +9,7 @@
 
 void ExpectControlsAsLaidOut(HWND dialog, const DialogLayout& layout)
 {
-    EXPECT_EQ(WindowText(dialog), Utf8ToArabicAnsi(layout.caption));
+    EXPECT_EQ(WindowText(dialog), Utf8ToWide(layout.caption));
     std::vector<HWND> controls = ChildWindows(dialog);
     ASSERT_EQ(controls.size(), layout.controls.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
@@ -19,7 +19,7 @@ void ExpectControlsAsLaidOut(HWND dialog, const DialogLayout& layout)
         EXPECT_EQ(::GetDlgCtrlID(control), expected.id);
         EXPECT_EQ(strcasecmp(ClassNameOf(control).c_str(), expected.className), 0) << ClassNameOf(control);
         if (expected.text) {
-            EXPECT_EQ(WindowText(control), Utf8ToArabicAnsi(expected.text));
+            EXPECT_EQ(WindowText(control), Utf8ToWide(expected.text));
         }
         DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(control, GWL_STYLE));
         DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrA(control, GWL_EXSTYLE));

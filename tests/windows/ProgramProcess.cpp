@@ -8,7 +8,7 @@ constexpr DWORD kStartTimeoutMs = 30000;
 
 }  // namespace
 
-ProgramProcess::ProgramProcess(const std::string& path, const std::string& mainCaption) : m_mainCaption(mainCaption)
+ProgramProcess::ProgramProcess(const std::string& path, const std::wstring& mainCaption) : m_mainCaption(mainCaption)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
@@ -55,5 +55,5 @@ DWORD ProgramProcess::ExitCode() const
 bool ProgramProcess::Responds(DWORD timeoutMs) const
 {
     DWORD_PTR reply = 0;
-    return ::SendMessageTimeoutA(m_mainWindow, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &reply) != 0;
+    return ::SendMessageTimeoutW(m_mainWindow, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &reply) != 0;
 }

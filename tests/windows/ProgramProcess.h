@@ -8,8 +8,8 @@
 // runs, when this object goes.
 class ProgramProcess {
 public:
-    // mainCaption (Windows-1256) names the window to wait for.
-    explicit ProgramProcess(const std::string& path, const std::string& mainCaption = "Kalimor");
+    // mainCaption names the window to wait for.
+    explicit ProgramProcess(const std::string& path, const std::wstring& mainCaption = L"Kalimor");
     ~ProgramProcess();
     ProgramProcess(const ProgramProcess&) = delete;
     ProgramProcess& operator=(const ProgramProcess&) = delete;
@@ -29,7 +29,7 @@ public:
 private:
     HWND FindMainWindow() const;
 
-    std::string m_mainCaption;
+    std::wstring m_mainCaption;
     PROCESS_INFORMATION m_process = {};
     HWND m_mainWindow = nullptr;
 };

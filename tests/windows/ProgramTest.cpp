@@ -1,5 +1,6 @@
 #include "ProgramTest.h"
 
+#include "Encoding.h"
 #include "SystemInput.h"
 #include "WindowQueries.h"
 #include "resource.h"
@@ -35,12 +36,12 @@ void ProgramTest::SetUp()
     ASSERT_NE(m_result, nullptr);
 }
 
-std::string ProgramTest::SearchText() const
+std::wstring ProgramTest::SearchText() const
 {
     return WindowText(m_search);
 }
 
-std::string ProgramTest::ResultText() const
+std::wstring ProgramTest::ResultText() const
 {
     return WindowText(m_result);
 }
@@ -52,10 +53,12 @@ void ProgramTest::FocusSearchBox() const
     PressKey(VK_END);
 }
 
-void ProgramTest::ExpectBoxes(const std::string& search, const std::string& result) const
+void ProgramTest::ExpectBoxes(const std::string& searchAnsi, const std::string& resultAnsi) const
 {
-    std::string shownSearch;
-    std::string shownResult;
+    std::wstring search = ArabicAnsiToWide(searchAnsi);
+    std::wstring result = ArabicAnsiToWide(resultAnsi);
+    std::wstring shownSearch;
+    std::wstring shownResult;
     // A program that no longer answers will not change its mind: stop waiting.
     WaitUntil([&] {
         shownSearch = SearchText();
@@ -74,7 +77,7 @@ bool ProgramTest::WaitForFocus(HWND control) const
 int ProgramTest::SearchCaret() const
 {
     DWORD start = 0;
-    ::SendMessageA(m_search, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    ::SendMessageW(m_search, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
     return static_cast<int>(start);
 }
 

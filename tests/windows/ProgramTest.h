@@ -18,13 +18,13 @@ class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override;
 
-    std::string SearchText() const;
-    std::string ResultText() const;
+    std::wstring SearchText() const;
+    std::wstring ResultText() const;
 
     // A click into the search box, which activates the window and gives the box the focus;
     // then End puts the caret after the text.
     void FocusSearchBox() const;
-    // Waits until the boxes hold these texts, then checks them.
+    // Waits until the boxes hold these texts (Windows-1256), then checks them in UTF-16.
     void ExpectBoxes(const std::string& search, const std::string& result) const;
     // Waits until control holds the keyboard focus.
     bool WaitForFocus(HWND control) const;

@@ -1,5 +1,6 @@
 // Mouse clicks into the result box: a click on a listed headword shows its
 // entry; a click into a shown entry changes nothing.
+#include "Encoding.h"
 #include "ProgramTest.h"
 #include "SystemInput.h"
 #include "WindowQueries.h"
@@ -35,7 +36,7 @@ TEST_F(ResultPick, ClickIntoAShownEntryChangesNothing)
     std::string query = Book().PrefixMatching(1, 1);
     ASSERT_FALSE(query.empty());
     TypeQuery(query);
-    std::string entry = ResultText();
+    std::string entry = WideToArabicAnsi(ResultText());
     ClickAt(PointInCharacter(m_result, static_cast<int>(entry.size() / 2)));
     ASSERT_TRUE(WaitForFocus(m_result));
     ExpectBoxes(query, entry);
@@ -61,7 +62,7 @@ TEST_F(ResultPick, PickingARepeatedHeadwordShowsItsFirstEntry)
     if (word.empty())
         GTEST_SKIP() << "no headword of the book is repeated in a list short enough to click";
     TypeQuery(word);
-    std::vector<std::string> lines = ListLines(ResultText());
+    std::vector<std::string> lines = ListLines(WideToArabicAnsi(ResultText()));
     auto later = std::find(lines.rbegin(), lines.rend(), word);
     ASSERT_NE(later, lines.rend());
     ClickAt(PointInLine(m_result, static_cast<int>(lines.rend() - later) - 1));

@@ -71,7 +71,7 @@ void Drive(const std::string& programPath, const Pictures& pictures)
     ClickAt(CenterOf(search));
     TypeArabicAnsi(query);
     std::string list = PrefixListingOf(query);
-    Expect(WaitUntil([&] { return WindowText(result) == list; }), "the list did not show");
+    Expect(WaitUntil([&] { return WindowText(result) == ArabicAnsiToWide(list); }), "the list did not show");
     pictures.Take("main-list", main);
 
     // حقد, whose entry has senses and glosses; else the eighth line, or the last one of a shorter list.
@@ -82,7 +82,7 @@ void Drive(const std::string& programPath, const Pictures& pictures)
     std::string word = lines.at(static_cast<std::size_t>(line));
     ClickAt(PointInLine(result, line));
     std::string entry = book.FirstEntryTextOf(word);
-    Expect(WaitUntil([&] { return WindowText(result) == entry; }), "the picked entry did not show");
+    Expect(WaitUntil([&] { return WindowText(result) == ArabicAnsiToWide(entry); }), "the picked entry did not show");
     pictures.Take("main-entry", main);
 
     ClickAt(CenterOf(::GetDlgItem(main, IDC_ABOUT)));

@@ -21,7 +21,7 @@ TEST_F(SearchBox, EveryTypedLetterListsTheHeadwordsThatBeginWithTheTextInBookOrd
         ExpectBoxes(query.substr(0, length), PrefixListingOf(query.substr(0, length)));
     }
     // Read against the book's own walk, not only against the lookup.
-    EXPECT_EQ(ListLines(ResultText()), Book().HeadwordsBeginningWith(query));
+    EXPECT_EQ(ListLines(WideToArabicAnsi(ResultText())), Book().HeadwordsBeginningWith(query));
 }
 
 TEST_F(SearchBox, TextThatBeginsOneEntryShowsThatEntry)
@@ -87,14 +87,14 @@ TEST_F(SearchBox, TakesNoMoreTextThanFitsItsWidth)
     // Once Home has put the caret before the text, every letter has been handled.
     PressKey(VK_HOME);
     ASSERT_TRUE(WaitUntil([&] { return SearchCaret() == 0 && !SearchText().empty(); }));
-    std::string text = SearchText();
+    std::wstring text = SearchText();
     ASSERT_GT(text.size(), 0u);
     EXPECT_LT(text.size(), static_cast<std::size_t>(typed));
-    EXPECT_EQ(ArabicAnsiToWide(text), std::wstring(text.size(), letter[0]));
+    EXPECT_EQ(text, std::wstring(text.size(), letter[0]));
 
     RECT client;
     ::GetClientRect(m_search, &client);
-    LRESULT last = ::SendMessageA(m_search, EM_POSFROMCHAR, text.size() - 1, 0);
+    LRESULT last = ::SendMessageW(m_search, EM_POSFROMCHAR, text.size() - 1, 0);
     EXPECT_GE(static_cast<short>(LOWORD(last)), client.left);
     EXPECT_LT(static_cast<short>(LOWORD(last)), client.right);
 
@@ -103,6 +103,33 @@ TEST_F(SearchBox, TakesNoMoreTextThanFitsItsWidth)
     PressKey(VK_END);
     WaitUntil([&] { return SearchCaret() != 0; });
     EXPECT_EQ(SearchText(), text);
+}
+
+// A letter that Windows-1256 lacks, such as the Persian yeh, becomes the code
+// page's default character, which begins no headword: it is not taken for the
+// Arabic yeh that a best-fit conversion would make of it.
+TEST_F(SearchBox, ALetterThatTheCodePageLacksFindsNothing)
+{
+    const std::string arabicYeh = Utf8ToArabicAnsi("ي");
+    std::string prefix;
+    for (const std::string& two : Book().DistinctPrefixes(2)) {
+        if (two.substr(1) == arabicYeh) {
+            prefix = two.substr(0, 1);
+            break;
+        }
+    }
+    ASSERT_FALSE(prefix.empty()) << "no headword has the Arabic yeh as its second letter";
+    ASSERT_FALSE(PrefixListingOf(prefix + arabicYeh).empty());
+
+    FocusSearchBox();
+    TypeArabicAnsi(prefix);
+    ExpectBoxes(prefix, PrefixListingOf(prefix));
+    const std::wstring typed = ArabicAnsiToWide(prefix) + L"\x06CC";
+    TypeText(L"\x06CC");
+    WaitUntil([&] { return SearchText() == typed && ResultText() != ArabicAnsiToWide(PrefixListingOf(prefix)); });
+    EXPECT_EQ(SearchText(), typed);
+    EXPECT_EQ(ResultText(), ArabicAnsiToWide(PrefixListingOf(prefix + "?")));
+    EXPECT_TRUE(m_program->Responds());
 }
 
 // The Arabic letters, hamza to yeh, as Windows-1256 bytes.

@@ -94,7 +94,7 @@ TEST_F(Soak, AThousandKeystrokesAndDeletionsInARow)
     sent += static_cast<int>(letters.size());
     // The word shows many times on the way; with the caret moved before it by Home, only at the end.
     PressKey(VK_HOME);
-    WaitUntil([&] { return SearchCaret() == 0 && SearchText() == word; }, kLongRunTimeoutMs);
+    WaitUntil([&] { return SearchCaret() == 0 && SearchText() == letters; }, kLongRunTimeoutMs);
     DWORD elapsed = ::GetTickCount() - start;
     ExpectBoxes(word, PrefixListingOf(word));
     ExpectSteady((std::to_string(sent) + " keystrokes and deletions").c_str(), sent, before, elapsed);
@@ -144,21 +144,22 @@ TEST_F(Soak, LongPastesIntoTheSearchBox)
         PressChord({VK_CONTROL, 'V'});
         ASSERT_TRUE(WaitUntil(
             [&] {
-                std::string text = SearchText();
-                return !text.empty() && ResultText() == PrefixListingOf(text);
+                std::string text = WideToArabicAnsi(SearchText());
+                return !text.empty() && ResultText() == ArabicAnsiToWide(PrefixListingOf(text));
             },
             kLongRunTimeoutMs));
-        std::string pasted = SearchText();
-        EXPECT_LT(pasted.size(), pasteText.size());
-        EXPECT_EQ(pasteText.compare(0, pasted.size(), pasted), 0) << "the box holds more than the start of the paste";
+        std::wstring pasted = SearchText();
+        EXPECT_LT(pasted.size(), widePasteText.size());
+        EXPECT_EQ(widePasteText.compare(0, pasted.size(), pasted), 0) << "the box holds more than the start of the paste";
     };
     // Set as a whole (WM_SETTEXT is never cut): the program looks all of it up.
     auto setWhole = [&] {
         DWORD_PTR reply = 0;
-        ASSERT_TRUE(::SendMessageTimeoutA(m_search, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wholeText.c_str()),
+        std::wstring wideWholeText = ArabicAnsiToWide(wholeText);
+        ASSERT_TRUE(::SendMessageTimeoutW(m_search, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wideWholeText.c_str()),
                                           SMTO_ABORTIFHUNG, kLongRunTimeoutMs, &reply));
-        std::string listing = PrefixListingOf(wholeText);
-        EXPECT_TRUE(WaitUntil([&] { return SearchText() == wholeText && ResultText() == listing; }))
+        std::wstring listing = ArabicAnsiToWide(PrefixListingOf(wholeText));
+        EXPECT_TRUE(WaitUntil([&] { return SearchText() == wideWholeText && ResultText() == listing; }))
             << "the boxes hold " << SearchText().size() << " and " << ResultText().size() << " bytes";
     };
 

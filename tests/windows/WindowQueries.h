@@ -19,12 +19,12 @@ bool WaitUntil(Condition condition, DWORD timeoutMs = 10000, DWORD intervalMs = 
 }
 
 // What WindowText gives for a window whose thread does not answer.
-constexpr char kNoAnswer[] = "<no answer>";
+constexpr wchar_t kNoAnswer[] = L"<no answer>";
 
-// The window's text as its program holds it (Windows-1256 bytes for the
-// program's ANSI controls), read with WM_GETTEXT, which works across
-// processes; kNoAnswer when the window's thread does not answer in 5 s.
-std::string WindowText(HWND window);
+// The window's text in UTF-16, as a Unicode window holds it, read with
+// WM_GETTEXT, which works across processes; kNoAnswer when the window's thread
+// does not answer in 5 s.
+std::wstring WindowText(HWND window);
 
 // Top-level windows of a process, visible or not.
 std::vector<HWND> TopLevelWindowsOf(DWORD processId);
