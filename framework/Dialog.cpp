@@ -8,6 +8,7 @@ const MessageEntry<CDialog> CDialog::messageMap[] = {
     OnCommand<CDialog, &CDialog::OnOK>(BN_CLICKED, IDOK),
     OnCommand<CDialog, &CDialog::OnCancel>(BN_CLICKED, IDCANCEL),
     OnMessage<CDialog, &CDialog::OnHelpInfo>(WM_HELP),
+    OnMessage<CDialog, &CDialog::OnDpiChanged>(WM_DPICHANGED),
 };
 
 bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
@@ -78,6 +79,17 @@ void CDialog::OnOK()
 void CDialog::OnCancel()
 {
     EndDialog(IDCANCEL);
+}
+
+// Moved to a monitor of another scale. The dialog manager of a per-monitor v2
+// window lays the controls out anew and makes their fonts; an earlier one does
+// not. Either way the window takes the rectangle the system suggests.
+void CDialog::OnDpiChanged(UINT, LPARAM suggestedRect)
+{
+    Default();
+    const RECT& rect = *reinterpret_cast<const RECT*>(suggestedRect);
+    ::SetWindowPos(m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // F1 becomes the Help command, routed like any other command.

@@ -21,6 +21,7 @@ public:
 
 protected:
     virtual void DoDataExchange(CDataExchange*) {}
+    void OnDpiChanged(UINT dpi, LPARAM suggestedRect);
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     UINT m_nIDTemplate;

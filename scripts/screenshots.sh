@@ -31,8 +31,8 @@ mkdir -p "$out"
 handshake=$(mktemp -d)
 trap 'rm -rf "$handshake"' EXIT
 
-# Wine reads a Linux path through drive Z:.
-"$WINE64" explorer "/desktop=$desktop,1024x768" "Z:$driver" "Z:$handshake" "Z:$program" &
+# Wine reads a Linux path through drive Z:. The desktop grows with the display scale.
+"$WINE64" explorer "/desktop=$desktop,$((1024 * KALIMOR_DPI / 96))x$((768 * KALIMOR_DPI / 96))" "Z:$driver" "Z:$handshake" "Z:$program" &
 explorer=$!
 
 # The driver asks for each picture with NAME.request, holding the window's rectangle on

@@ -13,8 +13,13 @@ build=${KALIMOR_BUILD_DIR:-$root/build}
 "$root/scripts/wine-prefix.sh"
 
 status=0
-echo "== window tests under wine64"
+echo "== window tests under wine64: code pages 1256, 1252 and 932, and 144 dpi"
 "$root/scripts/with-display.sh" ctest --test-dir "$build/win64" --output-on-failure || status=1
+echo "== pictures of the windows where the code page is 1252 or 932, and at 144 dpi"
+for setting in KALIMOR_LOCALE=en_US.UTF-8 KALIMOR_LOCALE=ja_JP.UTF-8 KALIMOR_DPI=144; do
+  pictures=$build/screenshots-${setting#*=}
+  env "$setting" "$root/scripts/screenshots.sh" "$pictures" >"$pictures.log" 2>&1 || { tail -n 20 "$pictures.log"; status=1; }
+done
 echo "== window tests of the 32-bit release under 32-bit Wine"
 # Where the layer cannot be had at all, the setup says why in one line and
 # exits 3; a 32-bit Wine that can be had and does not start fails the run.

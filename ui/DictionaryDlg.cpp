@@ -25,6 +25,7 @@ const MessageEntry<CDictionaryDlg> CDictionaryDlg::messageMap[] = {
     OnMessage<CDictionaryDlg, &CDictionaryDlg::OnSysCommand>(WM_SYSCOMMAND),
     OnMessage<CDictionaryDlg, &CDictionaryDlg::OnPaint>(WM_PAINT),
     OnMessage<CDictionaryDlg, &CDictionaryDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
+    OnMessage<CDictionaryDlg, &CDictionaryDlg::OnDpiChanged>(WM_DPICHANGED),
     OnCommand<CDictionaryDlg, &CDictionaryDlg::OnEnChangeSearch>(EN_CHANGE, IDC_SEARCH),
     OnCommand<CDictionaryDlg, &CDictionaryDlg::OnEnSetfocusResult>(EN_SETFOCUS, IDC_RESULT),
     OnCommand<CDictionaryDlg, &CDictionaryDlg::OnBnClickedAbout>(BN_CLICKED, IDC_ABOUT),
@@ -119,6 +120,25 @@ void CDictionaryDlg::OnPaint()
     int x = (rect.right - rect.left - cxIcon + 1) / 2;
     int y = (rect.bottom - rect.top - cyIcon + 1) / 2;
     dc.DrawIcon(x, y, m_hIcon);
+}
+
+// On a monitor of another scale the caption's icons are drawn from images of
+// that scale's sizes: the system's 32 and 16 pixels at 96 dpi, scaled.
+void CDictionaryDlg::OnDpiChanged(UINT dpi, LPARAM suggestedRect)
+{
+    CDialog::OnDpiChanged(dpi, suggestedRect);
+    SetIconOfSize(::MulDiv(32, static_cast<int>(LOWORD(dpi)), USER_DEFAULT_SCREEN_DPI), TRUE);
+    SetIconOfSize(::MulDiv(16, static_cast<int>(LOWORD(dpi)), USER_DEFAULT_SCREEN_DPI), FALSE);
+}
+
+// The icon it replaces is freed, unless it is m_hIcon, which the system shares.
+void CDictionaryDlg::SetIconOfSize(int size, BOOL bigIcon)
+{
+    HICON icon = static_cast<HICON>(
+        ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    HICON replaced = SetIcon(icon, bigIcon);
+    if (replaced && replaced != m_hIcon)
+        ::DestroyIcon(replaced);
 }
 
 HCURSOR CDictionaryDlg::OnQueryDragIcon()

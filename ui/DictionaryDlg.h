@@ -33,6 +33,8 @@ private:
     void PlaceResultCaretAtClick();
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnPaint();
+    void OnDpiChanged(UINT dpi, LPARAM suggestedRect);
+    void SetIconOfSize(int size, BOOL bigIcon);
     HCURSOR OnQueryDragIcon();
     void OnBnClickedAbout();
     void OnBnClickedExit();

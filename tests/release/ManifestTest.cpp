@@ -54,4 +54,23 @@ TEST(ManifestTest, DependsOnCommonControls6ForX86InAnyLanguage)
     EXPECT_EQ(attributes.at("language"), "*");
 }
 
+// Windows lays the templates out at the display's real scale, per monitor
+// (v2 where there is one, else the first kind), instead of stretching a bitmap.
+TEST(ManifestTest, DeclaresPerMonitorDpiAwarenessWithItsFallbacks)
+{
+    const std::vector<pe::XmlElement> elements = ManifestElements();
+    const std::vector<pe::XmlElement> aware = ElementsAt(elements, "assembly/application/windowsSettings/dpiAware");
+    ASSERT_EQ(aware.size(), 1u);
+    EXPECT_EQ(aware[0].attributes.at("xmlns"), "http://schemas.microsoft.com/SMI/2005/WindowsSettings");
+    EXPECT_EQ(aware[0].text, "true/pm");
+    const std::vector<pe::XmlElement> awareness =
+        ElementsAt(elements, "assembly/application/windowsSettings/dpiAwareness");
+    ASSERT_EQ(awareness.size(), 1u);
+    EXPECT_EQ(awareness[0].attributes.at("xmlns"), "http://schemas.microsoft.com/SMI/2016/WindowsSettings");
+    EXPECT_EQ(awareness[0].text, "PerMonitorV2, PerMonitor");
+    const std::vector<pe::XmlElement> application = ElementsAt(elements, "assembly/application");
+    ASSERT_EQ(application.size(), 1u);
+    EXPECT_EQ(application[0].attributes.at("xmlns"), "urn:schemas-microsoft-com:asm.v3");
+}
+
 }  // namespace

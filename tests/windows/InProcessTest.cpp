@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <map>
 
 namespace {
 
@@ -147,6 +148,45 @@ TEST_F(InProcessSearchWindow, BigAndSmallIconsAreTheApplicationIcon)
     EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageA(m_dialog.Window(), WM_GETICON, ICON_SMALL, 0)), icon);
 }
 
+int IconWidth(HICON icon)
+{
+    ICONINFO info = {};
+    if (!::GetIconInfo(icon, &info))
+        return 0;
+    BITMAP bitmap = {};
+    ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+// Moved to a monitor of another scale and back, the window takes the rectangle
+// the system suggests each time, and icons of that scale's sizes.
+TEST_F(InProcessSearchWindow, AChangeOfScaleTakesTheSuggestedRectangleAndIconsOfItsSizes)
+{
+    HWND window = m_dialog.Window();
+    RECT original;
+    ::GetWindowRect(window, &original);
+    RECT doubled = {original.left / 2, original.top / 2, original.left / 2 + 2 * (original.right - original.left),
+                    original.top / 2 + 2 * (original.bottom - original.top)};
+    const struct {
+        UINT dpi;
+        RECT suggested;
+    } moves[] = {{2 * USER_DEFAULT_SCREEN_DPI, doubled}, {USER_DEFAULT_SCREEN_DPI, original}};
+    for (const auto& move : moves) {
+        SCOPED_TRACE(testing::Message() << move.dpi << " dpi");
+        ::SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(move.dpi, move.dpi), reinterpret_cast<LPARAM>(&move.suggested));
+        RECT now;
+        ::GetWindowRect(window, &now);
+        EXPECT_TRUE(::EqualRect(&now, &move.suggested)) << now.left << "," << now.top << " " << now.right - now.left
+                                                         << "x" << now.bottom - now.top;
+        HICON big = reinterpret_cast<HICON>(::SendMessageW(window, WM_GETICON, ICON_BIG, 0));
+        HICON small = reinterpret_cast<HICON>(::SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
+        EXPECT_EQ(IconWidth(big), static_cast<int>(32 * move.dpi / USER_DEFAULT_SCREEN_DPI));
+        EXPECT_EQ(IconWidth(small), static_cast<int>(16 * move.dpi / USER_DEFAULT_SCREEN_DPI));
+    }
+}
+
 TEST_F(InProcessSearchWindow, QueryDragIconGivesTheApplicationIcon)
 {
     HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
@@ -194,12 +234,15 @@ TEST_F(InProcessSearchWindow, MinimizedWindowDrawsItsIconCentredOnItsClientArea)
     // Wine minimizes to a bar without client area, which gives the truncating case of the arithmetic.
     ASSERT_EQ(client.right, 0);
     ASSERT_EQ(client.bottom, 0);
-    ASSERT_EQ(::GetSystemMetrics(SM_CXICON), 32);
-    ASSERT_EQ(::GetSystemMetrics(SM_CYICON), 32);
+    // (0 - size + 1) / 2 truncates toward zero: the icons of 96 and 144 dpi.
+    const std::map<int, int> centredAt = {{32, -15}, {48, -23}};
+    auto expected = centredAt.find(::GetSystemMetrics(SM_CXICON));
+    ASSERT_NE(expected, centredAt.end()) << "icons of " << ::GetSystemMetrics(SM_CXICON) << " pixels";
+    ASSERT_EQ(::GetSystemMetrics(SM_CYICON), expected->first);
     PaintNow(window);
     ASSERT_TRUE(WaitUntil([] { return lastDrawIcon.made.load(); }));
-    EXPECT_EQ(lastDrawIcon.x, -15) << "(0 - 32 + 1) / 2 truncates toward zero";
-    EXPECT_EQ(lastDrawIcon.y, -15);
+    EXPECT_EQ(lastDrawIcon.x, expected->second);
+    EXPECT_EQ(lastDrawIcon.y, expected->second);
     EXPECT_EQ(lastDrawIcon.icon, ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
 }
 
