@@ -3,18 +3,26 @@
 namespace {
 
 // Runs the built kalimor-bookconv on sources in the test's directory: a
-// thesaurus text and a glossary of one article, its text gzipped.
+// thesaurus text, a glossary and an English-Arabic source of one article
+// each, their texts gzipped, and a word list.
 class ConverterTool : public ToolProcess {
 protected:
     void SetUp() override
     {
         ToolProcess::SetUp();
-        const std::string article = "دار /daːr/\nHome\n";
+        WriteDictd("glossary", "دار", "دار /daːr/\nHome\n", m_index, m_dictionary);
+        WriteDictd("english", "home", "Home /hˈəʊm/\nمنزل\n", m_englishIndex, m_englishDictionary);
+        m_words = WriteFile("words", "home\n");
+    }
+
+    void WriteDictd(const std::string& name, const std::string& headword, const std::string& article,
+                    std::string& index, std::string& dictionary)
+    {
         ASSERT_LT(article.size(), 64u);  // one base-64 digit
-        m_index = WriteFile("glossary.index", "دار\tA\t" + std::string(1, kBase64[article.size()]) + "\n");
-        m_dictionary = WriteFile("glossary.dict", article);
-        ASSERT_EQ(std::system(("gzip -n " + Quoted(m_dictionary)).c_str()), 0);
-        m_dictionary += ".gz";
+        index = WriteFile(name + ".index", headword + "\tA\t" + std::string(1, kBase64[article.size()]) + "\n");
+        dictionary = WriteFile(name + ".dict", article);
+        ASSERT_EQ(std::system(("gzip -n " + Quoted(dictionary)).c_str()), 0);
+        dictionary += ".gz";
     }
 
     Outcome Convert(const std::string& thesaurus, const std::string& output, const std::string& shellPrefix = "")
@@ -25,12 +33,16 @@ protected:
     Outcome ConvertWith(const std::string& dictionary, const std::string& thesaurus, const std::string& output,
                         const std::string& shellPrefix = "")
     {
-        return Run(KALIMOR_BOOKCONV_PATH, {thesaurus, m_index, dictionary, output}, shellPrefix);
+        return Run(KALIMOR_BOOKCONV_PATH,
+                   {thesaurus, m_index, dictionary, m_englishIndex, m_englishDictionary, m_words, output}, shellPrefix);
     }
 
     static constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     std::string m_index;
     std::string m_dictionary;
+    std::string m_englishIndex;
+    std::string m_englishDictionary;
+    std::string m_words;
 };
 
 TEST_F(ConverterTool, SaysWhyItCannotReadItsSource)
@@ -53,8 +65,8 @@ TEST_F(ConverterTool, LeavesTheOldBookWhenTheNewOneCannotBeWrittenWhole)
     Outcome outcome = Convert(source, output, "ulimit -f 2; trap '' XFSZ; ");
     ExpectOneLine(outcome, 1, "cannot write " + output + ": File too large");
     EXPECT_EQ(ReadFile(output), "the old book");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), std::filesystem::directory_iterator()), 6)
-        << "the three sources, book.txt and the tool's out and err, no temporary file";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), std::filesystem::directory_iterator()), 9)
+        << "the six source files, book.txt and the tool's out and err, no temporary file";
 
     outcome = Convert(source, output);
     EXPECT_EQ(outcome.status, 0) << outcome.err;

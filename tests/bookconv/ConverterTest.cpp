@@ -22,14 +22,6 @@ Book Convert(const std::string& thesaurus, const TestGlossary& glossary = {})
     return book.value_or(Book{});
 }
 
-std::vector<std::string> Cp1256Lines(std::initializer_list<std::string_view> utf8)
-{
-    std::vector<std::string> lines;
-    for (std::string_view line : utf8)
-        lines.push_back(Cp1256(line));
-    return lines;
-}
-
 // A source of one-sense records, one for each headword.
 std::string RecordsFor(std::initializer_list<std::string_view> headwords)
 {
@@ -59,8 +51,9 @@ TEST(ConvertSources, GivesEachKeyOneEntryWithThesaurusBlocksFirstAndEverySenseAn
 
     EXPECT_EQ(ChapterEntries(book.text, kNoon),
               Cp1256Lines({"@ نظر (فعل) بَصُرَ، رَأَى | نظر -بجانب العين-: (فعل) شَزْر | Look | نَظَر: Sight"}));
-    EXPECT_EQ(ChapterEntries(book.text, kBeh), Cp1256Lines({"@ بغية (مصدر) رَغْبَة، تَوْق ؛ (اسم) مُنْيَة"}));
-    EXPECT_EQ(book.entries, 2);
+    EXPECT_EQ(ChapterEntries(book.text, kBeh),
+              Cp1256Lines({"@ بغية (مصدر) رَغْبَة، تَوْق ؛ (اسم) مُنْيَة", "@ بغيه انظر: بغية"}));
+    EXPECT_EQ(book.entries, 5) << "two keys, a cross-reference, and the English words look and sight";
     const MergeCounts& merge = book.report.merge;
     EXPECT_EQ(merge.duplicateItems, 2);
     EXPECT_EQ(merge.sharedKeys, 1);
@@ -131,25 +124,29 @@ TEST(ConvertSources, LeavesOutGlossaryWordsGlossedOnlyByTheirOwnLatinSpelling)
     EXPECT_EQ(book.report.merge.spelledOutLeftOut, 4);
 }
 
-// A folded spelling that is a key names the keys at the end of its entry; one
-// that is no key gets an entry of its own for keys with a word of their own
-// that differ from it before the last letter.
-TEST(ConvertSources, CrossReferencesTheSpellingsPeopleTypeWhereTypingWouldFindNothing)
+// A spelling typed for keys that is a key names them at the end of its entry;
+// one that is no key gets an entry of its own that names them.
+TEST(ConvertSources, CrossReferencesTheSpellingsPeopleType)
 {
     Book book = Convert(Thesaurus({"أكل|1", "(فعل)|طعم"}), TestGlossary()
                                                               .Add("مدرسة", {"School"})
                                                               .Add("مسألة", {"Question"})
+                                                              .Add("مستشفى", {"Hospital"})
+                                                              .Add("مبنى", {"Building"})
+                                                              .Add("مبني", {"Built"})
                                                               .Add("سأل", {"Ask"})
                                                               .Add("سال", {"Flow"}));
 
     EXPECT_EQ(ChapterEntries(book.text, kAlef), Cp1256Lines({"@ أكل (فعل) طعم", "@ اكل انظر: أكل"}));
     EXPECT_EQ(ChapterEntries(book.text, kMeem),
-              Cp1256Lines({"@ مدرسة School", "@ مسألة Question", "@ مساله انظر: مسألة"}));
+              Cp1256Lines({"@ مبنى Building", "@ مبني Built | انظر: مبنى", "@ مدرسة School", "@ مدرسه انظر: مدرسة",
+                           "@ مسألة Question", "@ مسأله انظر: مسألة", "@ مساله انظر: مسألة", "@ مستشفى Hospital",
+                           "@ مستشفي انظر: مستشفى"}));
     EXPECT_EQ(ChapterEntries(book.text, kSeen), Cp1256Lines({"@ سأل Ask", "@ سال Flow | انظر: سأل"}));
     const MergeCounts& merge = book.report.merge;
-    EXPECT_EQ(merge.crossReferenceEntries, 2);
-    EXPECT_EQ(merge.crossReferencesAppended, 1);
-    EXPECT_EQ(merge.crossReferencesLeftOut, 1);
+    using Counts = std::array<int, spelling::kTypedCount>;  // bare alef, final heh, final yeh
+    EXPECT_EQ(merge.crossReferenceEntries, (Counts{2, 2, 1}));
+    EXPECT_EQ(merge.crossReferencesAppended, (Counts{1, 0, 1}));
 }
 
 // The entries under bare-alef spellings come right after their keys.
@@ -159,7 +156,7 @@ TEST(ConvertSources, OrdersKeysByTheirLettersThenBytes)
                                     "سبب", "حبا", "حبّ"}));
 
     EXPECT_EQ(HeadwordsOf(ChapterEntries(book.text, kAlef)),
-              Cp1256Lines({"ءامن", "أب", "اب", "إبل", "ابل", "ابن", "أمر", "امر", "آمن", "امن", "أندى", "اندي"}));
+              Cp1256Lines({"ءامن", "أب", "اب", "إبل", "ابل", "ابن", "أمر", "امر", "آمن", "امن", "أندى", "أندي", "اندي"}));
     EXPECT_EQ(HeadwordsOf(ChapterEntries(book.text, kSeen)), Cp1256Lines({"سبب", "سقط", "سقم", "سؤال"}));
     EXPECT_EQ(HeadwordsOf(ChapterEntries(book.text, 5)), Cp1256Lines({"حب", "حبا"}));
 }
@@ -222,10 +219,14 @@ TEST(ConvertSources, RefusesWhatWouldBreakTheBookAndReportsItsSourceLine)
         {"a thesaurus headword without a letter", Thesaurus({"(ه)|1", "(اسم)|دار"}), {}, {Source::Thesaurus, 2}},
         {"an entry marker in a gloss", Thesaurus({}), TestGlossary().Add("بيت", {"House"}).Add("دار", {"at@ home"}),
          {Source::Glossary, 2}},
+        {"an entry marker in an English headword", Thesaurus({}), TestGlossary().Add("بيت", {"House"}),
+         {Source::English, 1}},
     };
+    const TestGlossary english = TestGlossary().Add("House", {"منزل@ كبير"});
     for (const Case& c : cases) {
         Diagnostics diagnostics;
-        EXPECT_FALSE(ConvertBoth(c.thesaurus, c.glossary, diagnostics)) << c.what;
+        bool inEnglish = c.origin.source == Source::English;
+        EXPECT_FALSE(ConvertBoth(c.thesaurus, c.glossary, diagnostics, inEnglish ? english : TestGlossary())) << c.what;
         std::vector<Diagnostic> errors = OfKind(diagnostics, Diagnostic::Kind::Error);
         ASSERT_EQ(errors.size(), 1u) << c.what;
         EXPECT_EQ(errors[0].origin, c.origin) << c.what;
@@ -250,14 +251,16 @@ TEST(ConvertSources, GivesEveryLetterAChapterWithARangeOfTheBooksOwnPages)
         if (line.rfind("*1", 0) == 0)
             chapters.push_back(line);
     }
-    ASSERT_EQ(chapters.size(), 30u);
+    ASSERT_EQ(chapters.size(), 56u);
     EXPECT_EQ(chapters[0], Cp1256("*1*المقدمة"));
     EXPECT_EQ(chapters[1], Cp1256("*1* باب الألف [ ص 2 ]-[ ص 3 ]"));
     EXPECT_EQ(chapters[2], Cp1256("*1* باب الباء [ ص 4 ]-[ ص 4 ]"));
     EXPECT_EQ(chapters[3], Cp1256("*1* باب التاء [ ص 5 ]-[ ص 5 ]"));  // an empty chapter still takes a page
     EXPECT_EQ(chapters[28], Cp1256("*1* باب الياء [ ص 30 ]-[ ص 30 ]"));
-    EXPECT_EQ(chapters[29], Cp1256("*1*تم الكتاب"));
-    EXPECT_EQ(book.pages, 30);
+    EXPECT_EQ(chapters[29], Cp1256("*1* باب الحرف a [ ص 31 ]-[ ص 31 ]"));
+    EXPECT_EQ(chapters[54], Cp1256("*1* باب الحرف z [ ص 56 ]-[ ص 56 ]"));
+    EXPECT_EQ(chapters[55], Cp1256("*1*تم الكتاب"));
+    EXPECT_EQ(book.pages, 56);
 }
 
 TEST(ConvertSources, DrawsTheStampFromTheSourcesAndTheEndLineFromTheBook)
@@ -269,8 +272,12 @@ TEST(ConvertSources, DrawsTheStampFromTheSourcesAndTheEndLineFromTheBook)
 
     std::vector<std::string> lines = LinesOf(book.text);
     ASSERT_GE(lines.size(), 9u);
-    EXPECT_EQ(lines[0], Cp1256("*BOOK*Kalimor الجامع 2.00"));
+    EXPECT_EQ(lines[0], Cp1256("*BOOK*Kalimor الجامع 3.00"));
     EXPECT_EQ(lines[2], "*STAMP*" + DigestInLetters(thesaurus + glossary.index + glossary.text, 32));
+    Diagnostics diagnostics;
+    std::optional<Book> withWords = ConvertBoth(thesaurus, glossary, diagnostics, {}, "house\n");
+    ASSERT_TRUE(withWords);
+    EXPECT_NE(LinesOf(withWords->text)[2], lines[2]) << "the word list chooses words: the stamp covers it";
     EXPECT_EQ(lines[3], "*EXEVER*08");
     EXPECT_EQ(lines[7], "*END*");
 
@@ -282,7 +289,10 @@ TEST(ConvertSources, DrawsTheStampFromTheSourcesAndTheEndLineFromTheBook)
 TEST(ConvertSources, MakesABookThatTheLookupsWalkToTheClosingChapter)
 {
     // An entry in the yeh chapter: the walk's fall-back on "*1" would visit empty chapters after the last entry.
-    Book book = Convert(RecordsFor({"نظر(إليه)", "يد", "ابن"}));
+    Diagnostics diagnostics;
+    Book book = ConvertBoth(RecordsFor({"نظر(إليه)", "يد", "ابن"}), {}, diagnostics,
+                            TestGlossary().Add("Zoo", {"حديقة الحيوان"}))
+                    .value();
 
     std::vector<std::string> headwords;
     EntryScanner scanner(book.text.c_str());
@@ -290,9 +300,9 @@ TEST(ConvertSources, MakesABookThatTheLookupsWalkToTheClosingChapter)
         headwords.emplace_back(entry.headword, static_cast<std::size_t>(entry.headwordLength));
 
     const std::size_t preface = std::size(BookTexts::kPreface);
-    ASSERT_EQ(headwords.size(), preface + 4);
+    ASSERT_EQ(headwords.size(), preface + 5);
     EXPECT_EQ(std::vector<std::string>(headwords.begin() + preface, headwords.end()),
-              Cp1256Lines({"ابن", "نظر", "يد", "*تم"}));
+              Cp1256Lines({"ابن", "نظر", "يد", "zoo", "*تم"}));
 }
 
 }  // namespace

@@ -47,17 +47,28 @@ struct TestGlossary {
     }
 };
 
-// The book made from both; errors fail the calling test.
+// The book made from the thesaurus, the glossary, the English-Arabic source
+// and the word list.
 inline std::optional<Book> ConvertBoth(const std::string& thesaurus, const TestGlossary& glossary,
-                                       Diagnostics& diagnostics)
+                                       Diagnostics& diagnostics, const TestGlossary& english = {},
+                                       std::string_view wordList = "")
 {
-    return ConvertSources({thesaurus, glossary.index, glossary.text}, diagnostics);
+    return ConvertSources({thesaurus, glossary.index, glossary.text, english.index, english.text, wordList},
+                          diagnostics);
 }
 
 inline std::string Cp1256(std::string_view utf8)
 {
     static bookformat::Windows1256 encoding;
     return encoding.FromOwnText(utf8);
+}
+
+inline std::vector<std::string> Cp1256Lines(std::initializer_list<std::string_view> utf8)
+{
+    std::vector<std::string> lines;
+    for (std::string_view line : utf8)
+        lines.push_back(Cp1256(line));
+    return lines;
 }
 
 // The book's lines without their CR LF; empty when the text does not end with one.
@@ -69,7 +80,7 @@ inline std::vector<std::string> LinesOf(std::string_view book)
     return book.empty() ? lines : std::vector<std::string>();
 }
 
-// The entry lines of one letter chapter (0 for alef), in book order.
+// The entry lines of one letter chapter (0 for alef, 28 for a), in book order.
 inline std::vector<std::string> ChapterEntries(const std::string& book, int letter)
 {
     std::vector<std::string> entries;

@@ -29,7 +29,7 @@ TEST(ReadGlossary, ReadsEachArticleWithoutItsPronunciationAndNumbers)
     glossary.index = "00databaseutf8\tA\tB\n" + glossary.index;
 
     Diagnostics diagnostics;
-    std::vector<GlossaryRecord> records = ReadGlossary(glossary.index, glossary.text, diagnostics);
+    std::vector<GlossaryRecord> records = ReadGlossary(Source::Glossary, glossary.index, glossary.text, diagnostics);
 
     EXPECT_TRUE(diagnostics.Items().empty());
     ASSERT_EQ(records.size(), 2u);
@@ -45,9 +45,9 @@ TEST(ReadGlossary, ReportsABrokenIndexLineAndStopsThere)
     const std::string text = "بيت /bajt/\nHouse\n";
     for (const std::string& index : {"بيت\tA\n", "بيت\tA\tR!\n", "بيت\tA\tZZ\n", "بيت\tZ\tB\n"}) {
         Diagnostics diagnostics;
-        EXPECT_TRUE(ReadGlossary("دار\tA\tB\n" + index, text, diagnostics).size() <= 1) << index;
+        EXPECT_TRUE(ReadGlossary(Source::English, "دار\tA\tB\n" + index, text, diagnostics).size() <= 1) << index;
         ASSERT_EQ(diagnostics.Items().size(), 1u) << index;
-        EXPECT_EQ(diagnostics.Items()[0].origin, (Origin{Source::Glossary, 2})) << index;
+        EXPECT_EQ(diagnostics.Items()[0].origin, (Origin{Source::English, 2})) << index;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "Alphabet.h"
 #include "Blocks.h"
+#include "Inflection.h"
 #include "Spelling.h"
 
 #include <gtest/gtest.h>
@@ -87,14 +88,21 @@ protected:
         return In([&](const std::string& word) { return spelling::KeyOf(word, alphabet); }, utf8);
     }
     std::string Bare(std::string_view utf8) { return In(spelling::WithoutArticle, utf8); }
-    std::string Folded(std::string_view utf8) { return In(spelling::Folded, utf8); }
+    // The typed spellings in UTF-8, each after the letter of its kind: "a" bare alef, "h" final heh, "y" final yeh.
+    std::vector<std::string> Typed(std::string_view utf8)
+    {
+        std::vector<std::string> typed;
+        for (const spelling::TypedSpelling& spelled : spelling::TypedSpellings(encoding.FromOwnText(utf8)))
+            typed.push_back(std::string(1, "ahy"[static_cast<int>(spelled.kind)]) + encoding.ToUtf8(spelled.text).text);
+        return typed;
+    }
 };
 
 using Spellings = std::vector<std::pair<std::string, std::string>>;
 
 // The key: the first word without marks or tatweel. Without the article: only
-// when three letters remain. Folded: hamza alefs everywhere, teh marbuta and
-// alef maksura at the end.
+// when three letters remain. Typed: the final letter folded, and hamza alefs
+// bare everywhere with the final letter folded too.
 TEST_F(SpellingTest, KeysWordsWithoutTheArticleAndFoldedSpellings)
 {
     for (const auto& [word, key] : Spellings{{"تَقَدُّم", "تقدم"}, {"آدميّ، بشريّ، رجل", "آدمي"}, {"-أندى", "أندى"},
@@ -103,9 +111,33 @@ TEST_F(SpellingTest, KeysWordsWithoutTheArticleAndFoldedSpellings)
     for (const auto& [word, bare] :
          Spellings{{"الكتاب", "كتاب"}, {"الباب", "باب"}, {"الله", ""}, {"الآن", ""}, {"كتاب", ""}})
         EXPECT_EQ(Bare(word), bare) << word;
-    for (const auto& [word, folded] : Spellings{{"أكل", "اكل"}, {"سأل", "سال"}, {"إآ", "اا"}, {"مدرسة", "مدرسه"},
-                                               {"مستشفى", "مستشفي"}, {"ةى", "ةي"}, {"كتاب", "كتاب"}})
-        EXPECT_EQ(Folded(word), folded) << word;
+    using Typings = std::vector<std::pair<std::string, std::vector<std::string>>>;
+    for (const auto& [word, typed] : Typings{{"أكل", {"aاكل"}},
+                                             {"إآ", {"aاا"}},
+                                             {"مبدأ", {"aمبدا"}},
+                                             {"مدرسة", {"hمدرسه"}},
+                                             {"مستشفى", {"yمستشفي"}},
+                                             {"ةى", {"yةي"}},
+                                             {"أمانة", {"hأمانه", "aامانه"}},
+                                             {"كتاب", {}}})
+        EXPECT_EQ(Typed(word), typed) << word;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(BaseCandidates, UndoesTheRegularEndingsAndKeepsBasesOfThreeLettersOrMore)
+{
+    using Bases = std::vector<std::string>;
+    const std::pair<std::string, Bases> cases[] = {
+        {"houses", {"hous", "house"}}, {"boxes", {"box", "boxe"}}, {"studies", {"study"}}, {"tried", {"try"}},
+        {"walked", {"walk", "walke"}},    {"baked", {"bak", "bake"}}, {"stopped", {"stopp", "stoppe", "stop"}},
+        {"making", {"mak", "make"}}, {"walking", {"walk", "walke"}}, {"glass", {}}, {"status", {}},
+        {"seed", {}},            {"sing", {}},            {"bus", {}},                    {"house", {}},
+    };
+    for (const auto& [word, bases] : cases)
+        EXPECT_EQ(BaseCandidates(word), bases) << word;
 }
 
 }  // namespace

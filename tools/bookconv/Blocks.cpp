@@ -1,5 +1,6 @@
 #include "Blocks.h"
 
+#include "Latin.h"
 #include "Spelling.h"
 
 namespace {
@@ -81,29 +82,51 @@ std::optional<Block> BlockWriter::FromThesaurus(const ThesaurusRecord& record)
     return block;
 }
 
-std::optional<Block> BlockWriter::FromGlossary(const GlossaryRecord& record)
+std::optional<Block> BlockWriter::FromArticle(const GlossaryRecord& record, Source source, const char* glossField)
 {
-    const Origin origin{Source::Glossary, record.sourceLine};
+    const Origin origin{source, record.sourceLine};
     std::optional<std::string> headword = Convert(record.headword, origin, "the headword");
     bool failed = !headword;
 
     Block block;
     block.origin = origin;
-    if (headword) {
-        block.form = *headword;
-        block.key = spelling::KeyOf(block.form, m_alphabet);
-        block.phrase = block.form.find(' ') != std::string::npos;
-    }
+    block.form = headword.value_or("");
     for (const std::string& gloss : record.glosses) {
-        std::optional<std::string> bytes = Convert(gloss, origin, "the gloss");
+        std::optional<std::string> bytes = Convert(gloss, origin, glossField);
         failed |= !bytes;
         block.items.emplace_back().Append(bytes.value_or(""), origin);
     }
     if (failed)
         return std::nullopt;
-    if (block.key.empty()) {
+    return block;
+}
+
+std::optional<Block> BlockWriter::FromGlossary(const GlossaryRecord& record)
+{
+    std::optional<Block> block = FromArticle(record, Source::Glossary, "the gloss");
+    if (!block)
+        return std::nullopt;
+    block->key = spelling::KeyOf(block->form, m_alphabet);
+    block->phrase = block->form.find(' ') != std::string::npos;
+    if (block->key.empty()) {
         ++m_withoutLetter;
-        m_diagnostics.Note(origin, "the headword " + Quoted(record.headword) + " holds no Arabic letter: left out");
+        m_diagnostics.Note(block->origin, "the headword " + Quoted(record.headword) + " holds no Arabic letter: left out");
+        return std::nullopt;
+    }
+    return block;
+}
+
+std::optional<Block> BlockWriter::FromEnglish(const GlossaryRecord& record)
+{
+    std::optional<Block> block = FromArticle(record, Source::English, "the translation");
+    if (!block)
+        return std::nullopt;
+    block->form = latin::SmallLetters(block->form);
+    block->key = block->form.substr(0, block->form.find(' '));
+    block->phrase = block->key.size() < block->form.size();
+    if (!latin::ChapterOf(block->key)) {
+        ++m_englishWithoutLetter;
+        m_diagnostics.Note(block->origin, "the headword " + Quoted(record.headword) + " holds no Latin letter: left out");
         return std::nullopt;
     }
     return block;

@@ -3,6 +3,7 @@
 #include "Alphabet.h"
 #include "BookFormat.h"
 #include "BookTexts.h"
+#include "Latin.h"
 #include "Sha256.h"
 
 #include <algorithm>
@@ -48,10 +49,18 @@ std::string PageReference(int page)
     return std::string("[ ") + BookTexts::kPageLetter + " " + std::to_string(page) + " ]";
 }
 
-std::string LetterChapterHeading(int letter, int firstPage, int lastPage)
+// The Arabic letters by their names, the Latin ones as themselves.
+std::string ChapterName(int chapter)
 {
-    return std::string(" ") + BookTexts::kChapterWord + " " + std::string(Alphabet::Name(letter)) + " " +
-           PageReference(firstPage) + "-" + PageReference(lastPage);
+    if (chapter < Alphabet::kLetterCount)
+        return std::string(Alphabet::Name(chapter));
+    return std::string(BookTexts::kLatinLetterWord) + " " + static_cast<char>('a' + chapter - Alphabet::kLetterCount);
+}
+
+std::string LetterChapterHeading(int chapter, int firstPage, int lastPage)
+{
+    return std::string(" ") + BookTexts::kChapterWord + " " + ChapterName(chapter) + " " + PageReference(firstPage) +
+           "-" + PageReference(lastPage);
 }
 
 }  // namespace
@@ -68,11 +77,11 @@ BookLayout LayOutBook(std::vector<Entry> entries, std::string_view sources, book
     SortAlphabetically(entries);
     int page = 2;
     auto next = entries.begin();
-    for (int letter = 0; letter < Alphabet::kLetterCount; ++letter) {
-        auto end = std::find_if(next, entries.end(), [&](const Entry& e) { return e.chapter != letter; });
+    for (int chapter = 0; chapter < kChapterCount; ++chapter) {
+        auto end = std::find_if(next, entries.end(), [&](const Entry& e) { return e.chapter != chapter; });
         int count = static_cast<int>(end - next);
         int lastPage = page + std::max(0, count - 1) / kEntriesPerPage;
-        AddChapterLine(book.text, LetterChapterHeading(letter, page, lastPage), encoding);
+        AddChapterLine(book.text, LetterChapterHeading(chapter, page, lastPage), encoding);
         for (; next != end; ++next) {
             book.text.Append(next->line);
             book.text.Append(bookformat::kLineEnd);

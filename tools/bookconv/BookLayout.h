@@ -1,6 +1,8 @@
 #pragma once
 
+#include "Alphabet.h"
 #include "Dictionary.h"
+#include "Latin.h"
 #include "SourcedText.h"
 #include "Windows1256.h"
 
@@ -12,14 +14,17 @@
 // letter chapter opens a new page, and a page holds this many entries.
 constexpr int kEntriesPerPage = 20;
 
+// A chapter for each Arabic letter, then one for each Latin letter.
+constexpr int kChapterCount = Alphabet::kLetterCount + latin::kLetterCount;
+
 struct BookLayout {
     SourcedText text;  // every line but the end line, each with its CR LF
     int pages = 0;
 };
 
 // The header (its stamp drawn from the sources' bytes), the preface, one
-// chapter per letter with its entries in alphabetical order, and the closing
-// chapter line.
+// chapter per letter with its entries in alphabetical order, the Arabic
+// letters before the Latin ones, and the closing chapter line.
 BookLayout LayOutBook(std::vector<Entry> entries, std::string_view sources, bookformat::Windows1256& encoding);
 
 // The headwords of the preface's entry lines, in Windows-1256.

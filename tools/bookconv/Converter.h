@@ -2,18 +2,24 @@
 
 #include "Diagnostics.h"
 #include "Dictionary.h"
+#include "English.h"
+#include "OneLetterLists.h"
 #include "SourceCleaner.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-// The two sources as read: the thesaurus text, and the glossary's dictd index
-// and its inflated dictionary text.
+// The sources as read: the thesaurus text, the dictd index and the inflated
+// dictionary text of the Arabic-English glossary and of the English-Arabic
+// source, and the common English word list, one word a line.
 struct SourceTexts {
     std::string_view thesaurus;
     std::string_view glossaryIndex;
     std::string_view glossaryText;
+    std::string_view englishIndex;
+    std::string_view englishText;
+    std::string_view wordList;
 };
 
 // How many of each thing the conversion read, changed, left out and made.
@@ -21,8 +27,13 @@ struct ConversionReport {
     int thesaurusRecords = 0;
     int glossaryRecords = 0;
     CleaningCounts cleaning{};
+    int englishRecords = 0;
     int glossaryWithoutLetter = 0;
+    int englishWithoutLetter = 0;
     MergeCounts merge;
+    EnglishCounts english;
+    std::pair<char, ListSize> longestArabicList;
+    std::pair<char, ListSize> longestLatinList;
 };
 
 struct Book {
@@ -32,7 +43,8 @@ struct Book {
     ConversionReport report;
 };
 
-// The book made from both sources. Whatever the conversion changes or keeps
+// The book made from the sources. Whatever the conversion changes or keeps
 // although it is irregular is noted; nullopt when any error was reported, so
-// that no broken book is ever written.
+// that no broken book is ever written. A one-letter list over the budget is
+// such an error.
 std::optional<Book> ConvertSources(const SourceTexts& sources, Diagnostics& diagnostics);

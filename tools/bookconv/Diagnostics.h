@@ -5,13 +5,13 @@
 #include <utility>
 #include <vector>
 
-// Where a piece of the book comes from: a line of one of the two sources, or
-// the converter's own text.
-enum class Source { Own, Thesaurus, Glossary };
+// Where a piece of the book comes from: a line of one of the sources, or the
+// converter's own text.
+enum class Source { Own, Thesaurus, Glossary, English };
 
 struct Origin {
     Source source = Source::Own;
-    int line = 0;  // in the thesaurus, or in the glossary's index
+    int line = 0;  // in the thesaurus, or in the index of the glossary or of the English-Arabic source
 
     friend bool operator==(const Origin& a, const Origin& b) { return a.source == b.source && a.line == b.line; }
     friend bool operator<(const Origin& a, const Origin& b)

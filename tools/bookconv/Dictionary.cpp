@@ -1,28 +1,29 @@
 #include "Dictionary.h"
 
 #include "BookFormat.h"
+#include "BookTexts.h"
+#include "Latin.h"
 #include "SpelledOut.h"
 #include "Spelling.h"
 
 #include <algorithm>
-#include <iterator>
 #include <map>
 #include <set>
 #include <tuple>
 
 namespace {
 
-constexpr std::string_view kBlockSeparator = " | ";
-constexpr std::string_view kGlossSeparator = "; ";
+constexpr std::string_view kBlockSeparator = BookTexts::kBlockSeparator;
+constexpr std::string_view kGlossSeparator = BookTexts::kGlossSeparator;
 
 class EntryMerger {
 public:
     EntryMerger(bookformat::Windows1256& encoding, const Alphabet& alphabet, MergeCounts& counts)
         : m_alphabet(alphabet),
           m_counts(counts),
-          m_senseSeparator(encoding.FromOwnText(" ؛ ")),
-          m_nameSeparator(encoding.FromOwnText("، ")),
-          m_seeAlso(encoding.FromOwnText("انظر: "))
+          m_senseSeparator(encoding.FromOwnText(BookTexts::kSenseSeparator)),
+          m_nameSeparator(encoding.FromOwnText(BookTexts::kNameSeparator)),
+          m_seeAlso(encoding.FromOwnText(BookTexts::kSeeAlso))
     {
     }
 
@@ -67,39 +68,57 @@ public:
 
     std::vector<Entry> Entries()
     {
-        std::map<std::string, std::vector<std::string>> spellers;  // folded spelling, the keys it stands for
+        struct Typed {
+            std::vector<std::string> keys;
+            spelling::Typed kind;  // the first kind in the order of the enumeration that gives it
+        };
+        std::map<std::string, Typed> typed;
         for (const auto& [key, list] : m_byKey) {
-            std::string folded = spelling::Folded(key);
-            if (folded != key)
-                spellers[folded].push_back(key);
+            for (spelling::TypedSpelling& spelled : spelling::TypedSpellings(key)) {
+                Typed& names = typed.try_emplace(std::move(spelled.text), Typed{{}, spelled.kind}).first->second;
+                names.keys.push_back(key);
+                names.kind = std::min(names.kind, spelled.kind);
+            }
         }
 
         std::vector<Entry> entries;
         for (const auto& [key, list] : m_byKey) {
-            auto names = spellers.find(key);
+            auto names = typed.find(key);
             SourcedText seeAlso;
-            if (names != spellers.end()) {
-                seeAlso.Append(std::string(kBlockSeparator) + CrossReference(names->second));
-                ++m_counts.crossReferencesAppended;
+            if (names != typed.end()) {
+                seeAlso.Append(std::string(kBlockSeparator) + CrossReference(names->second.keys));
+                ++m_counts.crossReferencesAppended[static_cast<std::size_t>(names->second.kind)];
             }
             entries.push_back(MakeEntry(key, list.front().origin, EntryText(list, seeAlso)));
             CountSources(list);
         }
-        for (const auto& [spelling, keys] : spellers) {
-            if (m_byKey.count(spelling))
-                continue;
-            std::vector<std::string> named;
-            std::copy_if(keys.begin(), keys.end(), std::back_inserter(named),
-                         [&](const std::string& key) { return NeedsEntryOfItsOwn(spelling, key); });
-            m_counts.crossReferencesLeftOut += static_cast<int>(keys.size() - named.size());
-            if (named.empty())
+        for (const auto& [spelled, names] : typed) {
+            if (m_byKey.count(spelled))
                 continue;
             SourcedText text;
-            text.Append(" " + CrossReference(named));
-            entries.push_back(MakeEntry(spelling, {}, text));
-            ++m_counts.crossReferenceEntries;
+            text.Append(" " + CrossReference(names.keys));
+            entries.push_back(MakeEntry(spelled, {}, text));
+            ++m_counts.crossReferenceEntries[static_cast<std::size_t>(names.kind)];
         }
         return entries;
+    }
+
+    // Only the glosses of words: a phrase's gloss is not the key's.
+    KeysByGloss GlossedKeys() const
+    {
+        KeysByGloss keys;
+        for (const auto& [key, list] : m_byKey) {
+            for (const Block& block : list) {
+                if (block.origin.source != Source::Glossary || block.phrase)
+                    continue;
+                for (const SourcedText& gloss : block.items) {
+                    std::vector<std::string>& named = keys[latin::SmallLetters(gloss.Text())];
+                    if (named.empty() || named.back() != key)
+                        named.push_back(key);
+                }
+            }
+        }
+        return keys;
     }
 
 private:
@@ -110,15 +129,6 @@ private:
         return block.origin.source == Source::Glossary && !block.phrase && block.form == block.key &&
                std::all_of(block.items.begin(), block.items.end(),
                            [&block](const SourcedText& gloss) { return SpellsOut(block.key, gloss.Text()); });
-    }
-
-    // Every entry of its own under a folded spelling lengthens the one-letter
-    // list that the keystroke lays out, so only a bare alef gets one: typing
-    // lists nothing of the key until the spelling is fixed. A key that
-    // differs only in its last letter is listed before that letter is typed.
-    static bool NeedsEntryOfItsOwn(const std::string& spelling, const std::string& key)
-    {
-        return spelling.substr(0, spelling.size() - 1) != key.substr(0, key.size() - 1);
     }
 
     std::string CrossReference(const std::vector<std::string>& keys) const
@@ -210,10 +220,10 @@ private:
 
 }  // namespace
 
-std::vector<Entry> MergeBlocks(std::vector<Block> blocks, bookformat::Windows1256& encoding, const Alphabet& alphabet,
-                               MergeCounts& counts)
+MergedDictionary MergeBlocks(std::vector<Block> blocks, bookformat::Windows1256& encoding, const Alphabet& alphabet,
+                             MergeCounts& counts)
 {
     EntryMerger merger(encoding, alphabet, counts);
     merger.Add(std::move(blocks));
-    return merger.Entries();
+    return {merger.Entries(), merger.GlossedKeys()};
 }

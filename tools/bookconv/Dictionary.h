@@ -3,14 +3,17 @@
 #include "Alphabet.h"
 #include "Blocks.h"
 #include "SourcedText.h"
+#include "Spelling.h"
 #include "Windows1256.h"
 
+#include <array>
+#include <map>
 #include <string>
 #include <vector>
 
 // An entry line of the book: "@ " key, then the blocks filed under it.
 struct Entry {
-    int chapter;  // the letter of the alphabet that the key is filed under
+    int chapter;  // the letter that the key is filed under: the Arabic ones, then the Latin ones
     std::string collationKey;
     std::string headword;  // the key, Windows-1256
     SourcedText line;      // without its CR LF
@@ -29,9 +32,19 @@ struct MergeCounts {
     int thesaurusKeys = 0;    // keys whose entries hold thesaurus blocks only
     int glossaryKeys = 0;     // glossary blocks only
     int sharedKeys = 0;       // both
-    int crossReferenceEntries = 0;   // entries of their own under a folded spelling
-    int crossReferencesAppended = 0; // folded spellings that are keys themselves
-    int crossReferencesLeftOut = 0;  // keys not named under a folded spelling that is no key
+    // By the kind of spelling: entries of their own under a typed spelling that
+    // is no key, and typed spellings that are keys and name the others at the end.
+    std::array<int, spelling::kTypedCount> crossReferenceEntries{};
+    std::array<int, spelling::kTypedCount> crossReferencesAppended{};
+};
+
+// The Arabic keys that each English gloss of the glossary's words stands for:
+// the gloss in small letters, the keys in byte order.
+using KeysByGloss = std::map<std::string, std::vector<std::string>>;
+
+struct MergedDictionary {
+    std::vector<Entry> entries;
+    KeysByGloss keysByGloss;
 };
 
 // One entry per key. A glossary word whose glosses only spell it in Latin
@@ -40,9 +53,8 @@ struct MergeCounts {
 // such key. In an entry come thesaurus blocks, glossary words, then phrases
 // while the line stays under kPhraseEntryLimit, each block opened by its
 // source form when that differs from the key, and every sense or gloss once; a
-// key of phrases alone gets no entry. A folded spelling of keys that is a key
+// key of phrases alone gets no entry. A typed spelling of keys that is a key
 // names them at the end of its entry; one that is no key gets an entry that
-// names those keys that differ from it before their last letter (a folded
-// hamza alef).
-std::vector<Entry> MergeBlocks(std::vector<Block> blocks, bookformat::Windows1256& encoding, const Alphabet& alphabet,
+// names them.
+MergedDictionary MergeBlocks(std::vector<Block> blocks, bookformat::Windows1256& encoding, const Alphabet& alphabet,
                                MergeCounts& counts);

@@ -58,14 +58,15 @@ GlossaryRecord ReadArticle(int sourceLine, std::string_view article)
 
 }  // namespace
 
-std::vector<GlossaryRecord> ReadGlossary(std::string_view index, std::string_view dictionary, Diagnostics& diagnostics)
+std::vector<GlossaryRecord> ReadGlossary(Source source, std::string_view index, std::string_view dictionary,
+                                         Diagnostics& diagnostics)
 {
     std::vector<GlossaryRecord> records;
     std::vector<std::string_view> lines = Split(index, '\n');
     if (lines.back().empty())
         lines.pop_back();
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        Origin origin{Source::Glossary, static_cast<int>(i) + 1};
+        Origin origin{source, static_cast<int>(i) + 1};
         std::vector<std::string_view> fields = Split(lines[i], '\t');
         std::optional<std::size_t> offset = fields.size() == 3 ? Base64Number(fields[1]) : std::nullopt;
         std::optional<std::size_t> length = fields.size() == 3 ? Base64Number(fields[2]) : std::nullopt;

@@ -18,6 +18,8 @@ constexpr CleaningRule kRules[] = {
     {0x200E, 0x200F, Cleaning::DirectionMark, "removed (direction mark)", "direction marks removed"},
     {0x00A0, 0x00A0, Cleaning::NoBreakSpace, "written as a space", "no-break spaces written as spaces"},
     {'\\', '\\', Cleaning::QuotingDebris, "removed (left over from quoting)", "backslashes of quoting debris removed"},
+    {0x0660, 0x0669, Cleaning::IndicDigit, "written as the ASCII digit (Windows-1256 has no Arabic-Indic digits)",
+     "Arabic-Indic digits written as ASCII digits"},
 };
 constexpr const char* kEdgeSpaceSummary = "spaces at the ends of fields removed";
 
@@ -58,6 +60,8 @@ std::string SourceCleaner::Clean(std::string_view utf8, Origin origin, const cha
                 clean += LigatureLetters(character->codePoint);
             else if (rule->kind == Cleaning::NoBreakSpace)
                 clean += ' ';
+            else if (rule->kind == Cleaning::IndicDigit)
+                clean += static_cast<char>('0' + (character->codePoint - 0x0660));
         }
         offset += length;
     }

@@ -14,6 +14,7 @@ enum class Cleaning {
     DirectionMark,  // U+200E or U+200F, removed
     NoBreakSpace,   // U+00A0, written as a space so that the words stay apart
     QuotingDebris,  // a backslash left over from quoting, removed
+    IndicDigit,     // an Arabic-Indic digit, which Windows-1256 lacks, written as the ASCII digit
     EdgeSpace,      // a space at either end of a field, removed
 };
 inline constexpr int kCleaningCount = static_cast<int>(Cleaning::EdgeSpace) + 1;

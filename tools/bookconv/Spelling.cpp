@@ -49,18 +49,23 @@ std::string WithoutArticle(std::string_view key)
     return std::string(key.substr(2));
 }
 
-std::string Folded(std::string_view key)
+std::vector<TypedSpelling> TypedSpellings(std::string_view key)
 {
-    std::string folded(key);
-    for (char& byte : folded) {
+    std::vector<TypedSpelling> spellings;
+    std::string ending(key);
+    if (!ending.empty() && (ending.back() == kTehMarbuta || ending.back() == kAlefMaksura)) {
+        bool marbuta = ending.back() == kTehMarbuta;
+        ending.back() = marbuta ? kHeh : kYeh;
+        spellings.push_back({ending, marbuta ? Typed::FinalHeh : Typed::FinalYeh});
+    }
+    std::string bare = ending;
+    for (char& byte : bare) {
         if (std::find(std::begin(kHamzaAlefs), std::end(kHamzaAlefs), byte) != std::end(kHamzaAlefs))
             byte = kAlef;
     }
-    if (!folded.empty() && folded.back() == kTehMarbuta)
-        folded.back() = kHeh;
-    else if (!folded.empty() && folded.back() == kAlefMaksura)
-        folded.back() = kYeh;
-    return folded;
+    if (bare != ending)
+        spellings.push_back({bare, Typed::BareAlef});
+    return spellings;
 }
 
 }  // namespace spelling

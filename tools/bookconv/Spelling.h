@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Spellings of Arabic words in Windows-1256 bytes: the key that a word is
 // filed under, and the spellings that people type for it.
@@ -22,8 +23,20 @@ std::string KeyOf(std::string_view headword, const Alphabet& alphabet);
 // The key without its definite article "ال" when at least three letters remain; else empty.
 std::string WithoutArticle(std::string_view key);
 
-// The key as it is often typed: bare alef for alef with hamza or madda, heh
-// for a final teh marbuta, yeh for a final alef maksura.
-std::string Folded(std::string_view key);
+// How a spelling that people type differs from the key: a bare alef for
+// alef with hamza or madda (the ending folded as below too), a heh for a
+// final teh marbuta, a yeh for a final alef maksura.
+enum class Typed { BareAlef, FinalHeh, FinalYeh };
+inline constexpr int kTypedCount = static_cast<int>(Typed::FinalYeh) + 1;
+
+struct TypedSpelling {
+    std::string text;
+    Typed kind;
+};
+
+// The spellings of the key that people type instead of it: the key with its
+// final letter folded, and the key with every hamza alef bare and its final
+// letter folded; each only when it differs from the key and from the other.
+std::vector<TypedSpelling> TypedSpellings(std::string_view key);
 
 }  // namespace spelling

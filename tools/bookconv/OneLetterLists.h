@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <string>
+
+// What typing one byte lists: every headword that begins with it, each
+// followed by CR LF.
+struct ListSize {
+    std::size_t headwords = 0;
+    std::size_t bytes = 0;
+};
+
+// The one-letter lists of a book, by their byte, as the walk of the lookups
+// finds the headwords. The closing chapter line's "*" is no letter to type.
+std::map<char, ListSize> OneLetterLists(const std::string& book);
+
+// Of the lists whose byte is ASCII (Latin letters and digits) or not (Arabic), the one of the most bytes.
+std::pair<char, ListSize> LongestList(const std::map<char, ListSize>& lists, bool ascii);
