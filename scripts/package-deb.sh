@@ -16,10 +16,11 @@ umask 022
 cmake -S "$src" -B "$build/win64" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$src/cmake/toolchain-x86_64-w64-mingw32.cmake" >/dev/null
 cmake --build "$build/win64" --target kalimor
-# The companion with Debian's build flags; dpkg-buildflags maps the source directory away.
+# The companion with Debian's build flags; dpkg-buildflags maps the source
+# directory away, and the build directory is mapped too.
 flags() { (cd "$src" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"); }
 cmake -S "$src" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=None \
-  -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" >/dev/null
+  -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS) -ffile-prefix-map=$build=build" -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" >/dev/null
 cmake --build "$build/native" --target kalimor-query
 
 version=$(cd "$src" && dpkg-parsechangelog -S Version)

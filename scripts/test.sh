@@ -42,7 +42,14 @@ ctest --test-dir "$build/native" --output-on-failure || status=1
 echo "== pictures of the windows"
 "$root/scripts/screenshots.sh" "$build/screenshots" >"$build/screenshots.log" 2>&1 || { tail -n 20 "$build/screenshots.log"; status=1; }
 
-echo "== the release package, built twice from the last commit in two directories"
-"$root/tests/release/check-reproducible.sh" || status=1
+echo "== the release (zip, installer, Debian package), built twice from the last commit in two directories"
+"$root/tests/release/check-reproducible.sh" "$build/release-dist" || status=1
+echo "== the installer under the 32-bit Wine: silent install, installed programs, silent uninstall"
+case $wine32 in
+  0) "$root/tests/release/check-installer.sh" "$build"/release-dist/*-installer.exe "$build"/release-dist/*.zip || status=1 ;;
+  3) echo "skipped: this machine has no 32-bit Wine" ;;
+esac
+echo "== the Debian package: lintian, apt install, a normal user's first start, apt remove"
+"$root/tests/release/check-deb.sh" "$build"/release-dist/*.deb "$build/screenshots/deb-window.png" || status=1
 
 exit $status
