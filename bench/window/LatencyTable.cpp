@@ -94,9 +94,10 @@ double Quantile(std::vector<double> values, double p)
 void PrintLatencyTables(std::ostream& out, const std::vector<ProgramTimes>& programs)
 {
     PrintHeader(out, "Keystroke", programs);
-    PrintRow(out, "median", programs, [](const ProgramTimes& t) { return Median(t.keystrokes); });
+    PrintRow(out, "median, Arabic words", programs, [](const ProgramTimes& t) { return Median(t.keystrokes); });
     PrintRow(out, "95th percentile", programs, [](const ProgramTimes& t) { return Quantile(t.keystrokes, 0.95); });
     PrintRow(out, "maximum", programs, [](const ProgramTimes& t) { return Quantile(t.keystrokes, 1); });
+    PrintRow(out, "median, English words", programs, [](const ProgramTimes& t) { return Median(t.englishKeystrokes); });
     PrintRow(
         out, "slowest one-letter query", programs,
         [](const ProgramTimes& t) { return OneLetterMedian(t, SlowestLetter(t)); },

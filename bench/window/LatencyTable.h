@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
-// What one program measured: every keystroke of the words, and each
-// one-letter query's times, by its Windows-1256 byte.
+// What one program measured: every keystroke of the Arabic words and of the
+// English words, and each one-letter query's times, by its Windows-1256 byte.
 struct ProgramTimes {
     std::string label;
     std::vector<double> keystrokes;
+    std::vector<double> englishKeystrokes;
     std::map<char, std::vector<double>> oneLetter;
     std::map<char, std::size_t> oneLetterBytes;  // the size of each one-letter query's answer
 };
@@ -18,6 +19,7 @@ struct ProgramTimes {
 double Quantile(std::vector<double> values, double p);
 
 // Markdown tables, one column per program and a ratio of the last to the
-// first: median, 95th percentile and maximum of the keystrokes, the slowest
-// one-letter query, then every one-letter query (the median of its times).
+// first: median, 95th percentile and maximum of the Arabic words'
+// keystrokes, the median of the English words', the slowest one-letter query
+// (Latin or Arabic), then every one-letter query (the median of its times).
 void PrintLatencyTables(std::ostream& out, const std::vector<ProgramTimes>& programs);

@@ -1,9 +1,10 @@
 // kalimor-latency [--rounds N] LABEL PROGRAM.exe BOOK.txt [LABEL PROGRAM.exe BOOK.txt...]
 // Keystroke latency in the real window, for programs that carry different
 // books, measured in one run. Each round starts each program afresh, types
-// every word of a fixed list letter by letter, then every one-letter query
-// that begins a headword of any of the books, and times each keystroke until
-// the change rule has finished and the result box holds the book's answer.
+// every word of a fixed Arabic list and of a fixed English list letter by
+// letter, then every one-letter query that begins a headword of any of the
+// books and each of a to z, and times each keystroke until the change rule
+// has finished and the result box holds the book's answer.
 // Prints Markdown tables of the times; exits 1 on a wrong answer.
 #include "BookAnswers.h"
 #include "Encoding.h"
@@ -12,6 +13,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,6 +24,10 @@ namespace {
 const char* const kWords[] = {
     "كتاب", "بيت",  "ماء",  "شمس", "قمر",   "سلام", "حب",   "عمل",  "يوم",   "ولد",   "قلب",  "طريق",
     "مدينة", "جميل", "كبير", "صغير", "اكل",  "شرب",  "علم",  "حقد",  "سيارة", "نور",   "مدرسة", "الله",
+};
+// Everyday English words, in small letters as the book files them.
+const char* const kEnglishWords[] = {
+    "house", "water", "book", "school", "love", "city", "good", "work", "friend", "sun", "day", "road",
 };
 constexpr int kDefaultRounds = 3;
 
@@ -37,10 +43,12 @@ bool IsArabicLetter(char byte)
     return wide.size() == 1 && wide[0] >= 0x0621 && wide[0] <= 0x064A && wide[0] != 0x0640;
 }
 
-// The letters that begin a headword of any of the books.
+// a to z, and the Arabic letters that begin a headword of any of the books.
 std::vector<char> OneLetterQueries(const std::vector<Program>& programs)
 {
     std::set<char> letters;
+    for (char letter = 'a'; letter <= 'z'; ++letter)
+        letters.insert(letter);
     for (const Program& program : programs) {
         for (char initial : program.answers.Initials()) {
             if (IsArabicLetter(initial))
@@ -69,6 +77,8 @@ void MeasureRound(Program& program, const std::vector<std::string>& words, const
     TypeWord(clock, program.answers, words.front(), nullptr);
     for (const std::string& word : words)
         TypeWord(clock, program.answers, word, &times.keystrokes);
+    for (const char* word : kEnglishWords)
+        TypeWord(clock, program.answers, word, &times.englishKeystrokes);
     for (char letter : letters) {
         const std::string& listing = program.answers.ListingOf(std::string(1, letter));
         times.oneLetter[letter].push_back(clock.Type(letter, std::string(1, letter), listing));
@@ -117,7 +127,9 @@ int main(int argc, char** argv)
         }
 
         std::size_t keystrokes = times.front().keystrokes.size() / static_cast<std::size_t>(rounds);
-        std::cout << rounds << " rounds; each round types " << words.size() << " words (" << keystrokes
+        std::size_t englishKeystrokes = times.front().englishKeystrokes.size() / static_cast<std::size_t>(rounds);
+        std::cout << rounds << " rounds; each round types " << words.size() << " Arabic words (" << keystrokes
+                  << " keystrokes), " << std::size(kEnglishWords) << " English words (" << englishKeystrokes
                   << " keystrokes) and " << letters.size() << " one-letter queries in each program.\n\n";
         PrintLatencyTables(std::cout, times);
         return 0;
