@@ -23,10 +23,14 @@ done
 echo "== window tests of the 32-bit release under 32-bit Wine"
 # Where the layer cannot be had at all, the setup says why in one line and
 # exits 3; a 32-bit Wine that can be had and does not start fails the run.
+# Under qemu-i386 the soak test, about two minutes there, stays with the 64-bit
+# program: it looks for leaks, which the other build shows as well.
 wine32=0
 "$root/scripts/wine32-setup.sh" || wine32=$?
+left_out=()
+grep -qx enabled /proc/sys/fs/binfmt_misc/kalimor-qemu-i386 2>/dev/null && left_out=(-E '^windows\.Soak$')
 case $wine32 in
-  0) "$root/scripts/with-display.sh" ctest --test-dir "$build/win32" -R '^windows\.' --output-on-failure || status=1 ;;
+  0) "$root/scripts/with-display.sh" ctest --test-dir "$build/win32" -R '^windows\.' "${left_out[@]}" --output-on-failure || status=1 ;;
   3) ;;
   *) status=1 ;;
 esac
