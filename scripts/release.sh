@@ -8,6 +8,7 @@
 # gets in; file order, times and attributes are fixed, so one commit always
 # gives the same bytes.
 #   KALIMOR_DIST_DIR      where they go (default: dist/ in the checkout)
+#   KALIMOR_RELEASE_COMMIT  the commit to build (default: HEAD)
 #   KALIMOR_RELEASE_WORK  a new or empty directory for the export and the build
 #                         (default: a temporary one, removed afterwards)
 set -euo pipefail
@@ -28,7 +29,7 @@ else
   trap 'rm -rf "$work"' EXIT
 fi
 
-commit=$(git -C "$root" rev-parse HEAD)
+commit=$(git -C "$root" rev-parse "${KALIMOR_RELEASE_COMMIT:-HEAD}")
 if ! git -C "$root" diff --quiet HEAD; then
   echo "release: uncommitted changes are left out; building commit ${commit:0:12}" >&2
 fi

@@ -9,6 +9,8 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
+# Both builds are of one commit, even when another is made meanwhile.
+export KALIMOR_RELEASE_COMMIT=$(git -C "$root" rev-parse HEAD)
 # Paths of different lengths and depths, so that any path in the output shows.
 runs=("$tmp/a" "$tmp/second/release-built-elsewhere")
 for run in "${runs[@]}"; do
