@@ -87,8 +87,7 @@ public:
             lists[text.front()].push_back(&text);
         for (auto& [initial, list] : lists) {
             std::sort(list.begin(), list.end(), [&](const std::string* a, const std::string* b) {
-                return std::tuple(m_words[*a].inflected, m_words[*a].commonness, a->size(), *a) <
-                       std::tuple(m_words[*b].inflected, m_words[*b].commonness, b->size(), *b);
+                return Rank(*a) < Rank(*b);
             });
             std::size_t bytes = 0;
             for (std::size_t i = 0; i < list.size() && i < budget.headwords; ++i) {
@@ -136,6 +135,14 @@ public:
     }
 
 private:
+    // A word that people type often is worth its line even as an inflected form.
+    std::tuple<bool, Commonness, bool, std::size_t, const std::string&> Rank(const std::string& text)
+    {
+        const Word& word = m_words[text];
+        bool filable = word.inflected && word.commonness != Commonness::Both;
+        return {filable, word.commonness, word.inflected, text.size(), text};
+    }
+
     // The nearest kept headword that the word is an inflected form of, through forms that are not kept.
     std::optional<std::string> KeptBase(const std::string& text)
     {

@@ -40,11 +40,12 @@ struct EnglishCounts {
 // translations, then the keys whose gloss is exactly the word, nothing twice.
 // Where the headwords that begin with one byte would list more than the
 // budget, the words are kept in this order while the list stays within it:
-// words that are no inflected form of another headword before those that
-// are, then the common ones before the rare (the word list is one word a
-// line), then the shorter. An inflected form that is not kept goes, as a
-// block opened by the form, into the entry of its nearest kept base; any
-// other word not kept is left out. A phrase goes into the entry that its
-// first word went to.
+// the common ones (in the word list, one word a line, and glossing a key),
+// then the other words that are no inflected form of another headword, those
+// in one of the two before those in neither, then the other inflected forms;
+// within each, words that are no inflected form first, then the shorter. An
+// inflected form that is not kept goes, as a block opened by the form, into
+// the entry of its nearest kept base; any other word not kept is left out.
+// A phrase goes into the entry that its first word went to.
 std::vector<Entry> EnglishEntries(std::vector<Block> blocks, const KeysByGloss& keysByGloss, std::string_view wordList,
                                   bookformat::Windows1256& encoding, const ListBudget& budget, EnglishCounts& counts);

@@ -22,7 +22,7 @@ std::pair<char, ListSize> LongestList(const std::map<char, ListSize>& lists, boo
     std::pair<char, ListSize> longest{'\0', {}};
     for (const auto& [initial, size] : lists) {
         bool isAscii = static_cast<unsigned char>(initial) < 0x80;
-        if (isAscii == ascii && size.bytes > longest.second.bytes)
+        if (isAscii == ascii && size.headwords > longest.second.headwords)
             longest = {initial, size};
     }
     return longest;
