@@ -83,8 +83,13 @@ int ProgramTest::SearchCaret() const
 
 HWND ProgramTest::WaitForAboutWindow() const
 {
+    // Keys go to the active window, and the window manager may activate a new
+    // window a little after it appears: the About window is ready once it is active.
     HWND about = nullptr;
-    WaitUntil([&] { return (about = OwnedDialogOf(m_program->Id(), m_main)) != nullptr; });
+    WaitUntil([&] {
+        about = OwnedDialogOf(m_program->Id(), m_main);
+        return about && ::GetForegroundWindow() == about;
+    });
     return about;
 }
 
