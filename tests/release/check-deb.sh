@@ -2,12 +2,15 @@
 # Checks the Debian package as a user meets it: lintian finds no error; apt
 # installs it; a normal user with an English locale starts kalimor, which
 # makes its Wine prefix under XDG_DATA_HOME with our settings and opens the
-# window, and reuses the prefix on the next start; without a display it says
-# so in one line; apt remove takes every file of the package away.
+# window, in which the window tests find and show Arabic, and reuses the
+# prefix on the next start; without a display it says so in one line; apt
+# remove takes every file of the package away.
 #   check-deb.sh DEB [SCREENSHOT.png]   (as root: it installs and makes a user)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 deb=$(realpath "$1")
+window_tests=${KALIMOR_BUILD_DIR:-$root/build}/win64/tests/windows/kalimor_window_tests.exe
+[ -f "$window_tests" ] || { echo "deb: $window_tests is missing; build build/win64 first" >&2; exit 1; }
 shot=${2:-}
 user=kalimor-check
 status=0
@@ -57,6 +60,12 @@ prefix=$data/kalimor/wineprefix
 grep -q '"ThemeActive"="0"' "$prefix/user.reg" || fail "the prefix lacks the classic look"
 grep -q '"Microsoft Sans Serif"="Kalimor Dialog"' "$prefix/user.reg" || fail "the prefix lacks the font mapping"
 [ -f "$prefix/drive_c/windows/Fonts/KalimorDialog.ttf" ] || fail "the prefix lacks the Kalimor Dialog face"
+# The installed program shows and finds Arabic in the user's English locale:
+# the window tests that type, pick and read the texts back, run as that user
+# in that prefix against the installed program.
+as_user WINEPREFIX="$prefix" WINEDEBUG=-all "$root/scripts/with-display.sh" /usr/lib/wine/wine64 \
+  "$window_tests" --gtest_brief=1 --gtest_filter='ResultPick.*:AboutWindow.*' Z:/usr/lib/kalimor/Kalimor64.exe \
+  >"$home/window-tests.log" 2>&1 || { tail -n 20 "$home/window-tests.log" >&2; fail "the installed program failed the window tests in an English locale"; }
 made=$(stat -c %Y "$prefix/.kalimor-ready")
 sleep 1
 opened=$(as_user "$root/scripts/with-display.sh" bash "$home/start.sh" "" 2>/dev/null) || true
