@@ -27,9 +27,10 @@ fail() {
   exit 1
 }
 # Wine's first error in the log says why it did not start, as "Library
-# zlib1.dll (which is needed by user32.dll) not found" did.
+# zlib1.dll (which is needed by user32.dll) not found" did; the tray that no
+# desktop of Xvfb's has is no reason.
 first_error() {
-  grep -m1 -E '^[0-9a-f]+:err:|^err:' "$log" | sed 's/^[0-9a-f]*:err:[^ ]* //' || true
+  grep -E '^[0-9a-f]+:err:|^err:' "$log" | grep -v ':err:systray:' | head -n 1 | sed 's/^[0-9a-f]*:err:[^ ]* //' || true
 }
 trap 'fail "scripts/wine32-setup.sh stopped at line $LINENO (see $log)"' ERR
 
