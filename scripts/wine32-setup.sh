@@ -74,4 +74,7 @@ fi
 
 arch=$(WINEDEBUG=err+all timeout 120 "$WINE32" cmd /c echo %PROCESSOR_ARCHITECTURE% 2>>"$log" | tr -d '\r') || true
 [ "$arch" = x86 ] || fail "the 32-bit Wine did not run a command in $WINEPREFIX: $(first_error)"
+# The probe's Wine has no display. While its server lives on, programs started
+# in the prefix would share its desktop and could create no window.
+"$WINESERVER" -w
 echo "32-bit Wine: $WINE32, prefix $WINEPREFIX"
