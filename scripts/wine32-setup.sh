@@ -32,32 +32,35 @@ fail() {
 first_error() {
   grep -E '^[0-9a-f]+:err:|^err:' "$log" | grep -v ':err:systray:' | head -n 1 | sed 's/^[0-9a-f]*:err:[^ ]* //' || true
 }
+# Runs a step whose exit status 3 says that its packages cannot be had. Its
+# messages go to the log, apt's in English rather than the prefix's Arabic.
+prepare() {
+  local cannot_be_had=$1 failed=$2 status=0
+  shift 2
+  LC_ALL=C.UTF-8 "$@" >>"$log" 2>&1 || status=$?
+  case $status in
+    0) ;;
+    3) skip "$cannot_be_had (see $log)" ;;
+    *) fail "$failed (see $log)" ;;
+  esac
+}
 trap 'fail "scripts/wine32-setup.sh stopped at line $LINENO (see $log)"' ERR
 
 loader=/lib/ld-linux.so.2
 [ -e "$loader" ] || fail "no 32-bit loader $loader (Debian's libc6-i386 is not installed; scripts/setup.sh installs it)"
 if ! error=$("$loader" --version 2>&1 >/dev/null); then
   echo "wine32: this machine cannot execute 32-bit x86 code ($loader: ${error##*: }); running it under qemu-i386"
-  status=0
-  LC_ALL=C.UTF-8 "$scripts/qemu-i386.sh" "$KALIMOR_ROOT/build/qemu-user" >>"$log" 2>&1 || status=$?
-  case $status in
-    0) ;;
-    3) skip "this machine cannot execute 32-bit x86 code, and Debian's qemu-user 10 cannot be had (see $log)" ;;
-    *) fail "qemu-i386 could not be registered to run 32-bit x86 code (see $log)" ;;
-  esac
+  prepare "this machine cannot execute 32-bit x86 code, and Debian's qemu-user 10 cannot be had" \
+    "qemu-i386 could not be registered to run 32-bit x86 code" \
+    "$scripts/qemu-i386.sh" "$KALIMOR_ROOT/build/qemu-user"
   "$loader" --version >/dev/null 2>&1 || fail "$loader does not run under qemu-i386 (see $log)"
 fi
 
 if [ -d "$WINE32_ROOT" ] || ! "$WINE32" --version >>"$log" 2>&1; then
   [ -f "$WINE32_ROOT/.kalimor-root" ] || echo "wine32: downloading Debian's wine32 into $WINE32_ROOT (about 140 MB, once)"
-  status=0
-  # apt's messages go to the log in English, not in the prefix's Arabic locale.
-  LC_ALL=C.UTF-8 "$scripts/wine32-root.sh" "$WINE32_ROOT" >>"$log" 2>&1 || status=$?
-  case $status in
-    0) ;;
-    3) skip "Debian's wine32 $(dpkg-query -W -f='${Version}' wine64) cannot be downloaded (see $log)" ;;
-    *) fail "could not extract Debian's wine32 into $WINE32_ROOT (see $log)" ;;
-  esac
+  prepare "Debian's wine32 $(dpkg-query -W -f='${Version}' wine64) cannot be downloaded" \
+    "could not extract Debian's wine32 into $WINE32_ROOT" \
+    "$scripts/wine32-root.sh" "$WINE32_ROOT"
   source "$scripts/wine32-env.sh"
 fi
 
