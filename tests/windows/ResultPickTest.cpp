@@ -70,4 +70,22 @@ TEST_F(ResultPick, PickingARepeatedHeadwordShowsItsFirstEntry)
     ExpectBoxes(word, Book().FirstEntryTextOf(word));
 }
 
+// The book answers from English too: a common word lists with the words that
+// begin with it, and a click on it shows its Arabic.
+TEST_F(ResultPick, AnEnglishWordListedAndClickedShowsItsArabic)
+{
+    const std::string word = "house";
+    TypeQuery(word);
+    std::vector<std::string> lines = ListLines(PrefixListingOf(word));
+    ASSERT_GE(lines.size(), 2u) << "the book lists no words that begin with " << word;
+    ASSERT_EQ(lines[0], word);
+    ClickAt(PointInLine(m_result, 0));
+    ASSERT_TRUE(WaitForFocus(m_result));
+    std::string entry = Book().FirstEntryTextOf(word);
+    ExpectBoxes(word, entry);
+    const std::wstring shown = ResultText();
+    EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](wchar_t c) { return c >= 0x0621 && c <= 0x064A; }))
+        << "the entry of " << word << " holds no Arabic letter";
+}
+
 }  // namespace

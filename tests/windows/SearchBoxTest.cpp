@@ -5,7 +5,9 @@
 #include "SystemInput.h"
 #include "WindowQueries.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -151,6 +153,31 @@ std::vector<std::string> ArabicLetters()
 // the empty box: the program must answer and list, whatever text the result
 // box has to lay out. A second letter replaces the one before (Shift+Left
 // selects it), so each prefix costs one change.
+// People type a final heh for a teh marbuta and a final yeh for an alef
+// maksura: such a spelling shows, at once or at a click on it in the list, an
+// entry that names the word as the book has it.
+TEST_F(SearchBox, AFinalHehOrYehTypedForTehMarbutaOrAlefMaksuraLeadsToTheWord)
+{
+    const char* const spellings[][2] = {{"مدرسه", "مدرسة"}, {"مستشفي", "مستشفى"}};
+    for (const auto& [typed, word] : spellings) {
+        const std::string query = Utf8ToArabicAnsi(typed);
+        TypeQuery(query);
+        std::vector<std::string> lines = ListLines(PrefixListingOf(query));
+        auto listed = std::find(lines.begin(), lines.end(), query);
+        if (listed != lines.end()) {
+            ClickAt(PointInLine(m_result, static_cast<int>(listed - lines.begin())));
+            ASSERT_TRUE(WaitForFocus(m_result));
+            ExpectBoxes(query, Book().FirstEntryTextOf(query));
+        }
+        EXPECT_NE(WideToArabicAnsi(ResultText()).find(Utf8ToArabicAnsi(word)), std::string::npos)
+            << "typing " << typed << " does not lead to " << word;
+        FocusSearchBox();
+        for (std::size_t i = 0; i < query.size(); ++i)
+            PressKey(VK_BACK);
+        ExpectBoxes("", "");
+    }
+}
+
 TEST_F(SearchBox, EveryLetterAloneAndEveryListingTwoLetterPrefixIsListed)
 {
     std::vector<std::string> letters = ArabicLetters();
