@@ -4,6 +4,8 @@
 #include "ExceptionExit.h"
 #include "WinApp.h"
 
+#include <utility>
+
 const MessageEntry<CDialog> CDialog::messageMap[] = {
     OnCommand<CDialog, &CDialog::OnOK>(BN_CLICKED, IDOK),
     OnCommand<CDialog, &CDialog::OnCancel>(BN_CLICKED, IDCANCEL),
@@ -82,14 +84,49 @@ void CDialog::OnCancel()
 }
 
 // Moved to a monitor of another scale. The dialog manager of a per-monitor v2
-// window lays the controls out anew and makes their fonts; an earlier one does
-// not. Either way the window takes the rectangle the system suggests.
+// window lays the controls out anew and gives them a font of the new size; an
+// earlier one, which leaves the font as it was, leaves both to the program.
+// Either way the window takes the rectangle the system suggests, whose width
+// to the present one is the new scale to the old.
 void CDialog::OnDpiChanged(UINT, LPARAM suggestedRect)
 {
+    const RECT& suggested = *reinterpret_cast<const RECT*>(suggestedRect);
+    RECT window;
+    ::GetWindowRect(m_hWnd, &window);
+    HFONT font = GetFont();
     Default();
-    const RECT& rect = *reinterpret_cast<const RECT*>(suggestedRect);
-    ::SetWindowPos(m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    if (GetFont() == font)
+        ScaleControls(suggested.right - suggested.left, window.right - window.left);
+    ::SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Every control's place and size, and the font of the dialog and its
+// controls, times numerator / denominator.
+void CDialog::ScaleControls(int numerator, int denominator)
+{
+    // The font made here last, since a dialog need not keep what WM_SETFONT gives it (Wine's does not).
+    LOGFONTW logFont;
+    HFONT font = m_scaledFont.m_hObject ? m_scaledFont.m_hObject : GetFont();
+    if (font && ::GetObjectW(font, sizeof(logFont), &logFont)) {
+        logFont.lfHeight = ::MulDiv(logFont.lfHeight, numerator, denominator);
+        // The font made before goes with `scaled`, once no window uses it.
+        CFont scaled;
+        if (scaled.CreateFontIndirect(&logFont)) {
+            std::swap(m_scaledFont.m_hObject, scaled.m_hObject);
+            SetFont(m_scaledFont.m_hObject, FALSE);
+            for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+                ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_scaledFont.m_hObject), FALSE);
+        }
+    }
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect;
+        ::GetWindowRect(child, &rect);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+        const auto scale = [=](LONG value) { return ::MulDiv(value, numerator, denominator); };
+        ::MoveWindow(child, scale(rect.left), scale(rect.top), scale(rect.right - rect.left), scale(rect.bottom - rect.top),
+                     TRUE);
+    }
 }
 
 // F1 becomes the Help command, routed like any other command.

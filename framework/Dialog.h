@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataExchange.h"
+#include "Font.h"
 #include "MessageMap.h"
 #include "Wnd.h"
 
@@ -31,7 +32,10 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     BOOL HandleInitDialog();
     void ApplyTemplatePlacement();
+    void ScaleControls(int numerator, int denominator);
     BOOL OnHelpInfo();
+
+    CFont m_scaledFont;  // the dialog's font at the scale of its monitor, once the program has made one
 
     static const MessageEntry<CDialog> messageMap[];
 };

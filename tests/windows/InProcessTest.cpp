@@ -160,13 +160,32 @@ int IconWidth(HICON icon)
     return bitmap.bmWidth;
 }
 
+RECT ClientRectOfControl(HWND dialog, int id)
+{
+    RECT rect;
+    ::GetWindowRect(::GetDlgItem(dialog, id), &rect);
+    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+LONG FontHeight(HWND window)
+{
+    LOGFONTW font = {};
+    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    return font.lfHeight;
+}
+
 // Moved to a monitor of another scale and back, the window takes the rectangle
-// the system suggests each time, and icons of that scale's sizes.
+// the system suggests each time, and icons of that scale's sizes; its controls
+// and their font follow the scale, laid out by the dialog manager where it
+// does that (per-monitor v2), else by the program, as under Wine.
 TEST_F(InProcessSearchWindow, AChangeOfScaleTakesTheSuggestedRectangleAndIconsOfItsSizes)
 {
     HWND window = m_dialog.Window();
     RECT original;
     ::GetWindowRect(window, &original);
+    const RECT result = ClientRectOfControl(window, IDC_RESULT);
+    const LONG fontHeight = FontHeight(::GetDlgItem(window, IDC_RESULT));
     RECT doubled = {original.left / 2, original.top / 2, original.left / 2 + 2 * (original.right - original.left),
                     original.top / 2 + 2 * (original.bottom - original.top)};
     const struct {
@@ -184,6 +203,12 @@ TEST_F(InProcessSearchWindow, AChangeOfScaleTakesTheSuggestedRectangleAndIconsOf
         HICON small = reinterpret_cast<HICON>(::SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
         EXPECT_EQ(IconWidth(big), static_cast<int>(32 * move.dpi / USER_DEFAULT_SCREEN_DPI));
         EXPECT_EQ(IconWidth(small), static_cast<int>(16 * move.dpi / USER_DEFAULT_SCREEN_DPI));
+        const int scale = static_cast<int>(move.dpi / USER_DEFAULT_SCREEN_DPI);
+        RECT scaled = ClientRectOfControl(window, IDC_RESULT);
+        EXPECT_NEAR(scaled.left, scale * result.left, scale);
+        EXPECT_NEAR(scaled.right - scaled.left, scale * (result.right - result.left), scale);
+        EXPECT_NEAR(scaled.bottom - scaled.top, scale * (result.bottom - result.top), scale);
+        EXPECT_EQ(FontHeight(::GetDlgItem(window, IDC_RESULT)), scale * fontHeight);
     }
 }
 
