@@ -105,25 +105,25 @@ void CDialog::OnDpiChanged(UINT, LPARAM suggestedRect)
 // controls, times numerator / denominator.
 void CDialog::ScaleControls(int numerator, int denominator)
 {
+    const auto scale = [=](LONG value) { return ::MulDiv(value, numerator, denominator); };
     // The font made here last, since a dialog need not keep what WM_SETFONT gives it (Wine's does not).
+    // The font made before goes with `previous`, once no window uses it.
+    CFont previous;
     LOGFONTW logFont;
     HFONT font = m_scaledFont.m_hObject ? m_scaledFont.m_hObject : GetFont();
     if (font && ::GetObjectW(font, sizeof(logFont), &logFont)) {
-        logFont.lfHeight = ::MulDiv(logFont.lfHeight, numerator, denominator);
-        // The font made before goes with `scaled`, once no window uses it.
-        CFont scaled;
-        if (scaled.CreateFontIndirect(&logFont)) {
-            std::swap(m_scaledFont.m_hObject, scaled.m_hObject);
+        logFont.lfHeight = scale(logFont.lfHeight);
+        if (previous.CreateFontIndirect(&logFont)) {
+            std::swap(m_scaledFont.m_hObject, previous.m_hObject);
             SetFont(m_scaledFont.m_hObject, FALSE);
-            for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-                ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_scaledFont.m_hObject), FALSE);
         }
     }
     for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (m_scaledFont.m_hObject)
+            ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_scaledFont.m_hObject), FALSE);
         RECT rect;
         ::GetWindowRect(child, &rect);
         ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
-        const auto scale = [=](LONG value) { return ::MulDiv(value, numerator, denominator); };
         ::MoveWindow(child, scale(rect.left), scale(rect.top), scale(rect.right - rect.left), scale(rect.bottom - rect.top),
                      TRUE);
     }
