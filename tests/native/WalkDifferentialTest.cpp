@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <set>
@@ -132,6 +133,28 @@ TEST(WalkDifferentialTest, GeneratedBooks)
         ExpectAgreement(book);
         if (HasFatalFailure())
             return;
+    }
+}
+
+// The walk reads its text in aligned blocks of 64 bytes. Wherever the text
+// starts in one, entry markers just before its first byte or just after its
+// NUL are never seen, and entries that cross blocks are walked as any other.
+TEST(WalkDifferentialTest, TextsAtEveryOffsetOfABlock)
+{
+    const std::string book = BookMaker(11).Book() + "@ " + std::string(70, 'a') + " a token across blocks\r\n";
+    const std::string around = "@ x@ y @ z ";
+    std::vector<char> storage(book.size() + 4 * 64);
+    const std::size_t aligned = (64 - reinterpret_cast<std::uintptr_t>(storage.data()) % 64) % 64;
+    for (std::size_t offset = 0; offset < 64; ++offset) {
+        char* text = storage.data() + aligned + offset;
+        for (std::size_t i = 0; i < aligned + offset; ++i)
+            storage[i] = around[i % around.size()];
+        std::copy(book.begin(), book.end(), text);
+        text[book.size()] = '\0';
+        for (char* after = text + book.size() + 1; after < storage.data() + storage.size(); ++after)
+            *after = around[static_cast<std::size_t>(after - text) % around.size()];
+        SCOPED_TRACE(testing::Message() << "offset " << offset);
+        ASSERT_EQ(WalkDifference(text, reference::Walk(text)), "");
     }
 }
 
