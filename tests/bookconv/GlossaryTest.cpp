@@ -43,7 +43,7 @@ TEST(ReadGlossary, ReadsEachArticleWithoutItsPronunciationAndNumbers)
 TEST(ReadGlossary, ReportsABrokenIndexLineAndStopsThere)
 {
     const std::string text = "بيت /bajt/\nHouse\n";
-    for (const std::string& index : {"بيت\tA\n", "بيت\tA\tR!\n", "بيت\tA\tZZ\n", "بيت\tZ\tB\n"}) {
+    for (const std::string index : {"بيت\tA\n", "بيت\tA\tR!\n", "بيت\tA\tZZ\n", "بيت\tZ\tB\n"}) {
         Diagnostics diagnostics;
         EXPECT_TRUE(ReadGlossary(Source::English, "دار\tA\tB\n" + index, text, diagnostics).size() <= 1) << index;
         ASSERT_EQ(diagnostics.Items().size(), 1u) << index;

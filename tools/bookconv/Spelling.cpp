@@ -52,19 +52,25 @@ std::string WithoutArticle(std::string_view key)
 std::vector<TypedSpelling> TypedSpellings(std::string_view key)
 {
     std::vector<TypedSpelling> spellings;
+    const auto add = [&](const std::string& text, Typed kind) {
+        const bool known = text == key || std::any_of(spellings.begin(), spellings.end(),
+                                                      [&](const TypedSpelling& other) { return other.text == text; });
+        if (!known)
+            spellings.push_back({text, kind});
+    };
     std::string ending(key);
     if (!ending.empty() && (ending.back() == kTehMarbuta || ending.back() == kAlefMaksura)) {
-        bool marbuta = ending.back() == kTehMarbuta;
+        const bool marbuta = ending.back() == kTehMarbuta;
         ending.back() = marbuta ? kHeh : kYeh;
-        spellings.push_back({ending, marbuta ? Typed::FinalHeh : Typed::FinalYeh});
+        add(ending, marbuta ? Typed::FinalHeh : Typed::FinalYeh);
     }
-    std::string bare = ending;
-    for (char& byte : bare) {
-        if (std::find(std::begin(kHamzaAlefs), std::end(kHamzaAlefs), byte) != std::end(kHamzaAlefs))
-            byte = kAlef;
+    for (std::string bare : {std::string(key), ending}) {
+        for (char& byte : bare) {
+            if (std::find(std::begin(kHamzaAlefs), std::end(kHamzaAlefs), byte) != std::end(kHamzaAlefs))
+                byte = kAlef;
+        }
+        add(bare, Typed::BareAlef);
     }
-    if (bare != ending)
-        spellings.push_back({bare, Typed::BareAlef});
     return spellings;
 }
 

@@ -24,7 +24,7 @@ std::string KeyOf(std::string_view headword, const Alphabet& alphabet);
 std::string WithoutArticle(std::string_view key);
 
 // How a spelling that people type differs from the key: a bare alef for
-// alef with hamza or madda (the ending folded as below too), a heh for a
+// alef with hamza or madda (the ending folded as below or not), a heh for a
 // final teh marbuta, a yeh for a final alef maksura.
 enum class Typed { BareAlef, FinalHeh, FinalYeh };
 inline constexpr int kTypedCount = static_cast<int>(Typed::FinalYeh) + 1;
@@ -35,8 +35,9 @@ struct TypedSpelling {
 };
 
 // The spellings of the key that people type instead of it: the key with its
-// final letter folded, and the key with every hamza alef bare and its final
-// letter folded; each only when it differs from the key and from the other.
+// final letter folded, and the key with every hamza alef bare, its final
+// letter as it is and folded; each only when it differs from the key and
+// from those before it.
 std::vector<TypedSpelling> TypedSpellings(std::string_view key);
 
 }  // namespace spelling
