@@ -160,14 +160,6 @@ int IconWidth(HICON icon)
     return bitmap.bmWidth;
 }
 
-RECT ClientRectOfControl(HWND dialog, int id)
-{
-    RECT rect;
-    ::GetWindowRect(::GetDlgItem(dialog, id), &rect);
-    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 LONG FontHeight(HWND window)
 {
     LOGFONTW font = {};
@@ -184,7 +176,7 @@ TEST_F(InProcessSearchWindow, AChangeOfScaleTakesTheSuggestedRectangleAndIconsOf
     HWND window = m_dialog.Window();
     RECT original;
     ::GetWindowRect(window, &original);
-    const RECT result = ClientRectOfControl(window, IDC_RESULT);
+    const RECT result = RectInClient(window, ::GetDlgItem(window, IDC_RESULT));
     const LONG fontHeight = FontHeight(::GetDlgItem(window, IDC_RESULT));
     RECT doubled = {original.left / 2, original.top / 2, original.left / 2 + 2 * (original.right - original.left),
                     original.top / 2 + 2 * (original.bottom - original.top)};
@@ -204,7 +196,7 @@ TEST_F(InProcessSearchWindow, AChangeOfScaleTakesTheSuggestedRectangleAndIconsOf
         EXPECT_EQ(IconWidth(big), static_cast<int>(32 * move.dpi / USER_DEFAULT_SCREEN_DPI));
         EXPECT_EQ(IconWidth(small), static_cast<int>(16 * move.dpi / USER_DEFAULT_SCREEN_DPI));
         const int scale = static_cast<int>(move.dpi / USER_DEFAULT_SCREEN_DPI);
-        RECT scaled = ClientRectOfControl(window, IDC_RESULT);
+        RECT scaled = RectInClient(window, ::GetDlgItem(window, IDC_RESULT));
         EXPECT_NEAR(scaled.left, scale * result.left, scale);
         EXPECT_NEAR(scaled.right - scaled.left, scale * (result.right - result.left), scale);
         EXPECT_NEAR(scaled.bottom - scaled.top, scale * (result.bottom - result.top), scale);
