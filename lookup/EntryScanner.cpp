@@ -8,6 +8,7 @@
 namespace {
 
 const char kChapterMarker[] = "*1";
+constexpr std::size_t kBlockSize = 64;  // the bits of one block fit one 64-bit word
 
 // One bit for each byte of the 64-byte block that is an "@" or a NUL, the
 // first byte lowest. The block is aligned on 64 bytes, so it never reaches
@@ -24,6 +25,12 @@ __attribute__((no_sanitize_address)) std::uint64_t StopsInBlock(const char* bloc
         stops |= std::uint64_t{static_cast<std::uint16_t>(found)} << (16 * i);
     }
     return stops;
+}
+
+// The 64-byte-aligned block that holds at.
+const char* BlockOf(const char* at)
+{
+    return at - reinterpret_cast<std::uintptr_t>(at) % kBlockSize;
 }
 
 // Eight bytes of text as one word, the first byte lowest whatever the
@@ -73,7 +80,7 @@ const char* FindTokenEnd(const char* token, const char* nextAt)
 }  // namespace
 
 EntryScanner::EntryScanner(const char* text)
-    : m_block(text - reinterpret_cast<std::uintptr_t>(text) % kBlockSize),
+    : m_block(BlockOf(text)),
       m_stops(StopsInBlock(m_block)),
       m_headword(new char[kBufferSize])
 {
@@ -84,7 +91,7 @@ EntryScanner::EntryScanner(const char* text)
 const char* EntryScanner::FindAt(const char* from)
 {
     if (static_cast<std::size_t>(from - m_block) >= kBlockSize) {
-        m_block = from - reinterpret_cast<std::uintptr_t>(from) % kBlockSize;
+        m_block = BlockOf(from);
         m_stops = StopsInBlock(m_block);
     }
     std::uint64_t stops = m_stops & (~std::uint64_t{0} << (from - m_block));

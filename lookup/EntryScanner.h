@@ -31,8 +31,6 @@ public:
     static CString EntryTextAt(const char* marker);
 
 private:
-    static constexpr std::size_t kBlockSize = 64;
-
     // The first "@" at or after from, or nullptr where the text's NUL comes
     // first: strchr(from, '@'), for a from that never goes back. A walk asks
     // once per entry, a few dozen bytes on; the C library's strchr (Wine's
