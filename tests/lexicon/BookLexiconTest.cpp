@@ -1,0 +1,108 @@
+#include "Buckwalter.h"
+#include "LemmaSummary.h"
+#include "ToolFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace {
+
+std::string Read(const std::string& name)
+{
+    bookformat::FileContent file = bookformat::ReadRegularFile(KALIMOR_LEXICON_DIR "/" + name, 1 << 24);
+    EXPECT_TRUE(file.ok) << file.error;
+    return file.bytes;
+}
+
+// The lexicon that the book is made from, read once.
+struct BookLexicon {
+    lexicon::StemFile stems = lexicon::ReadStems(Read("dictstems"));
+    std::vector<lexicon::Problem> problems;
+    lexicon::Morphology morphology{lexicon::ReadAffixes(Read("dictprefixes"), problems),
+                                   lexicon::ReadAffixes(Read("dictsuffixes"), problems),
+                                   lexicon::ReadTable(Read("tableab"), problems),
+                                   lexicon::ReadTable(Read("tableac"), problems),
+                                   lexicon::ReadTable(Read("tablebc"), problems)};
+    std::map<std::string, lexicon::LemmaSummary> byId;  // the lexicon's IDs are unique
+    int withoutStems = 0;
+
+    BookLexicon()
+    {
+        for (const lexicon::Lemma& lemma : stems.lemmas) {
+            if (std::optional<lexicon::LemmaSummary> summary = lexicon::Summarize(lemma, morphology))
+                byId.emplace(lemma.id, std::move(*summary));
+            else
+                ++withoutStems;
+        }
+    }
+};
+
+const BookLexicon& Lexicon()
+{
+    static const BookLexicon lexicon;
+    return lexicon;
+}
+
+TEST(BookLexicon, ReadsEveryLemmaAndCountsTheMalformedIds)
+{
+    const BookLexicon& book = Lexicon();
+    EXPECT_TRUE(book.stems.problems.empty());
+    EXPECT_TRUE(book.problems.empty());
+    EXPECT_EQ(book.stems.lemmas.size(), 38600u);
+    EXPECT_EQ(book.byId.size() + book.withoutStems, 38600u);
+    EXPECT_EQ(book.withoutStems, 3);
+    int malformed = 0;
+    std::set<std::string> keys, fromMalformed;
+    for (const auto& [id, summary] : book.byId) {
+        malformed += !summary.idTrusted;
+        if (!summary.properNoun)
+            (summary.idTrusted ? keys : fromMalformed).insert(summary.key);
+    }
+
+    EXPECT_EQ(malformed, 10);
+    // The distinct unvocalized citation forms of all but the proper nouns; a
+    // malformed ID's first stem ("bihi" for "bi-_1") gives 8 more.
+    EXPECT_EQ(keys.size(), 28544u);
+    keys.insert(fromMalformed.begin(), fromMalformed.end());
+    EXPECT_EQ(keys.size(), 28552u);
+    for (const std::string& key : keys)
+        EXPECT_TRUE(lexicon::ToWindows1256(key)) << key;
+}
+
+TEST(BookLexicon, GivesTheVowelsImperfectsAndPluralsThatALearnerLooksFor)
+{
+    const std::map<std::string, lexicon::LemmaSummary>& byId = Lexicon().byId;
+    struct Expected {
+        const char* id;
+        const char* citation;
+        std::optional<std::string> imperfect;
+        std::vector<std::string> otherStems;
+        const char* firstGloss;
+    };
+    const Expected words[] = {
+        {"katab-u_1", "kataba", "yakotubu", {}, "write"},
+        {">arAd_1", ">arAda", "yuriydu", {}, "want"},
+        {"kAn_1", "kAna", "yakuwnu", {}, "was"},
+        {"qara>-a_1", "qara>a", "yaqora>u", {}, "read"},
+        {"{imora>ap_1", "{imora>ap", std::nullopt, {}, "woman"},
+        {"madorasap_1", "madorasap", std::nullopt, {"madAris"}, "school"},
+        {"rajul_1", "rajul", std::nullopt, {"rijAl"}, "man"},
+        {">usobuwE_1", ">usobuwE", std::nullopt, {">asAbiyE"}, "week"},
+        {"kabiyr_1", "kabiyr", std::nullopt, {"kibAr", "kubarA'"}, "large"},
+    };
+    for (const Expected& word : words) {
+        SCOPED_TRACE(word.id);
+        auto found = byId.find(word.id);
+        ASSERT_NE(found, byId.end());
+        const lexicon::LemmaSummary& summary = found->second;
+        EXPECT_EQ(summary.citation, word.citation);
+        EXPECT_EQ(summary.imperfect, word.imperfect);
+        EXPECT_EQ(summary.otherStems, word.otherStems);
+        ASSERT_FALSE(summary.glosses.empty());
+        EXPECT_EQ(summary.glosses.front(), word.firstGloss);
+    }
+}
+
+}  // namespace
