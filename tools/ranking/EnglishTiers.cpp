@@ -1,0 +1,69 @@
+#include "EnglishTiers.h"
+
+#include <algorithm>
+
+namespace ranking {
+namespace {
+
+char Small(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string SmallLetters(std::string_view word)
+{
+    std::string small(word);
+    std::transform(small.begin(), small.end(), small.begin(), Small);
+    return small;
+}
+
+bool IsLatinLetter(char c)
+{
+    c = Small(c);
+    return c >= 'a' && c <= 'z';
+}
+
+}  // namespace
+
+EnglishTiers::EnglishTiers(std::string_view common, std::string_view usual, std::string_view large)
+{
+    std::string_view texts[kNone] = {common, usual, large};
+    for (int tier = 0; tier < kNone; ++tier) {
+        for (std::string_view text = texts[tier]; !text.empty();) {
+            std::size_t end = text.find('\n');
+            std::string_view word = text.substr(0, end);
+            text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+            if (!word.empty() && word.find('\'') == std::string_view::npos)
+                m_lists[tier].insert(SmallLetters(word));
+        }
+    }
+}
+
+int EnglishTiers::TierOf(std::string_view word) const
+{
+    std::string small = SmallLetters(word);
+    for (int tier = 0; tier < kNone; ++tier) {
+        if (m_lists[tier].count(small))
+            return tier;
+    }
+    return kNone;
+}
+
+int EnglishTiers::TierOfGloss(std::string_view gloss) const
+{
+    int rarest = -1;
+    for (std::size_t i = 0; i < gloss.size();) {
+        if (!IsLatinLetter(gloss[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < gloss.size() && (IsLatinLetter(gloss[end]) || gloss[end] == '-'))
+            ++end;
+        rarest = std::max(rarest, TierOf(gloss.substr(i, end - i)));
+        i = end;
+    }
+    return rarest < 0 ? kNone : rarest;
+}
+
+}  // namespace ranking
