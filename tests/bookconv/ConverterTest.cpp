@@ -56,9 +56,9 @@ TEST(ConvertSources, GivesEachKeyOneEntryWithThesaurusBlocksFirstAndEverySenseAn
     EXPECT_EQ(book.entries, 5) << "two keys, a cross-reference, and the English words look and sight";
     const MergeCounts& merge = book.report.merge;
     EXPECT_EQ(merge.duplicateItems, 2);
-    EXPECT_EQ(merge.sharedKeys, 1);
-    EXPECT_EQ(merge.thesaurusKeys, 1);
-    EXPECT_EQ(merge.glossaryKeys, 0);
+    EXPECT_EQ(merge.keysBySources[kFromThesaurus | kFromGlossary], 1);
+    EXPECT_EQ(merge.keysBySources[kFromThesaurus], 1);
+    EXPECT_EQ(merge.keysBySources[kFromGlossary], 0);
 }
 
 TEST(ConvertSources, FilesGlossaryWordsWithoutTheArticleUnlessTooShortOrTheThesaurusHasIt)
@@ -104,7 +104,7 @@ TEST(ConvertSources, PutsPhrasesInTheirFirstWordsEntryWhileItStaysUnderTheLimit)
 
 // Names and borrowed words that the glossary only spells in Latin letters say
 // nothing that the headword does not; a word with any other gloss, or written
-// with its article, stays.
+// with its article, stays, without the gloss that only spells it.
 TEST(ConvertSources, LeavesOutGlossaryWordsGlossedOnlyByTheirOwnLatinSpelling)
 {
     Book book = Convert(Thesaurus({}), TestGlossary()
@@ -118,10 +118,11 @@ TEST(ConvertSources, LeavesOutGlossaryWordsGlossedOnlyByTheirOwnLatinSpelling)
 
     EXPECT_TRUE(ChapterEntries(book.text, kWaw).empty());
     EXPECT_TRUE(ChapterEntries(book.text, kFeh).empty());
-    EXPECT_EQ(ChapterEntries(book.text, kSeen), Cp1256Lines({"@ سالك Passable; Salk"}));
+    EXPECT_EQ(ChapterEntries(book.text, kSeen), Cp1256Lines({"@ سالك Passable"}));
     EXPECT_EQ(ChapterEntries(book.text, kMeem), Cp1256Lines({"@ مودم المودم: Modem"}));
     EXPECT_EQ(ChapterEntries(book.text, kNoon), Cp1256Lines({"@ نوم Sleep"}));
     EXPECT_EQ(book.report.merge.spelledOutLeftOut, 4);
+    EXPECT_EQ(book.report.merge.spelledOutGlossesLeftOut, 1);
 }
 
 // A spelling typed for keys that is a key names them at the end of its entry;
@@ -272,7 +273,7 @@ TEST(ConvertSources, DrawsTheStampFromTheSourcesAndTheEndLineFromTheBook)
 
     std::vector<std::string> lines = LinesOf(book.text);
     ASSERT_GE(lines.size(), 9u);
-    EXPECT_EQ(lines[0], Cp1256("*BOOK*Kalimor الجامع 3.00"));
+    EXPECT_EQ(lines[0], Cp1256("*BOOK*Kalimor الجامع 4.00"));
     EXPECT_EQ(lines[2], "*STAMP*" + DigestInLetters(thesaurus + glossary.index + glossary.text, 32));
     Diagnostics diagnostics;
     std::optional<Book> withWords = ConvertBoth(thesaurus, glossary, diagnostics, {}, "house\n");

@@ -2,6 +2,7 @@
 
 #include "Converter.h"
 #include "Diagnostics.h"
+#include "SmallLexicon.h"
 #include "Windows1256.h"
 
 #include <initializer_list>
@@ -47,14 +48,43 @@ struct TestGlossary {
     }
 };
 
+// The sources of a test's book; none but what the test gives.
+struct TestSources {
+    std::string thesaurus = "UTF-8\n";
+    TestGlossary glossary;
+    TestGlossary english;
+    std::string stems;        // the lexicon's, read with the affixes and tables of the small lexicon
+    std::string frequencies;  // "form count" lines
+    std::string commonWords;
+    std::string usualWords;
+    std::string largeWords;
+};
+
+inline std::optional<Book> ConvertTestSources(const TestSources& sources, Diagnostics& diagnostics)
+{
+    const bool lexicon = !sources.stems.empty();
+    auto small = [lexicon](const char* text) { return std::string_view(lexicon ? text : ""); };
+    return ConvertSources({sources.thesaurus, sources.glossary.index, sources.glossary.text, sources.english.index,
+                           sources.english.text,
+                           {sources.stems, small(small_lexicon::kPrefixes), small(small_lexicon::kSuffixes),
+                            small(small_lexicon::kPrefixStem), small(small_lexicon::kPrefixSuffix),
+                            small(small_lexicon::kStemSuffix)},
+                           sources.frequencies, sources.commonWords, sources.usualWords, sources.largeWords},
+                          diagnostics);
+}
+
 // The book made from the thesaurus, the glossary, the English-Arabic source
-// and the word list.
+// and the common word list.
 inline std::optional<Book> ConvertBoth(const std::string& thesaurus, const TestGlossary& glossary,
                                        Diagnostics& diagnostics, const TestGlossary& english = {},
-                                       std::string_view wordList = "")
+                                       std::string_view commonWords = "")
 {
-    return ConvertSources({thesaurus, glossary.index, glossary.text, english.index, english.text, wordList},
-                          diagnostics);
+    TestSources sources;
+    sources.thesaurus = thesaurus;
+    sources.glossary = glossary;
+    sources.english = english;
+    sources.commonWords = commonWords;
+    return ConvertTestSources(sources, diagnostics);
 }
 
 inline std::string Cp1256(std::string_view utf8)

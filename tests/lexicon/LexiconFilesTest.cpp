@@ -49,6 +49,25 @@ TEST(ReadStems, SkipsAndNamesTheLinesThatBreakTheFormat)
     EXPECT_EQ(file.problems[2].line, 4);
 }
 
+TEST(ReadStems, GivesTheStemsOfAVerbAfterANounALemmaOfTheirOwn)
+{
+    lexicon::StemFile file = lexicon::ReadStems(
+        ";; rAwanod_1\n"
+        "rAwnd\trAwanod\tN\trhubarb\n"
+        "r>Y\tra>aY\tPV_0\tsee\n"
+        "rY\traY\tIV_0\tsee\n"
+        ";; >ax_1\n"
+        ">x\t>ax\tN0F\tbrother\n"
+        ">xy\t>axiy\tFW-WaBi\tbrother + my\n");
+
+    ASSERT_EQ(file.lemmas.size(), 3u);
+    EXPECT_EQ(file.lemmas[0].stems.size(), 1u);
+    EXPECT_EQ(file.lemmas[1].id, "");
+    EXPECT_EQ(file.lemmas[1].line, 3);
+    EXPECT_EQ(file.lemmas[1].stems.size(), 2u);
+    EXPECT_EQ(file.lemmas[2].stems.size(), 2u) << "a function word's stem goes with any";
+}
+
 TEST(ReadAffixesAndTables, KeepTheNullAffixAndEveryPairOfCategories)
 {
     std::vector<Problem> problems;

@@ -9,30 +9,39 @@
 // The prefixes, suffixes and tables of a small lexicon: enough for nouns
 // alone or with a feminine ending or a pronoun, the perfect with its "-a",
 // and the third person imperfect with "ya-" or "yu-".
+namespace small_lexicon {
+
+inline constexpr const char* kPrefixes =
+    "\t\tPref-0\t\n"
+    "y\tya\tIVPref-hw-ya\the/it <pos>ya/IV3MS+</pos>\n"
+    "y\tyu\tIVPref-hw-yu\the/it <pos>yu/IV3MS+</pos>\n"
+    "y\tya\tIVPref-hm-ya\tthey <pos>ya/IV3MP+</pos>\n";
+inline constexpr const char* kSuffixes =
+    "\t\tSuff-0\t\n"
+    "\ta\tPVSuff-a\the/it <verb> <pos>+a/PVSUFF_SUBJ:3MS</pos>\n"
+    "p\tap\tNSuff-ap\t[fem.sg.] <pos>+ap/NSUFF_FEM_SG</pos>\n"
+    "h\th\tNSuff-h\tits/his <pos>+hu/POSS_PRON_3MS</pos>\n";
+inline constexpr const char* kPrefixStem =
+    "Pref-0 N\nPref-0 Ndu\nPref-0 Ndip\nPref-0 Napdu\nPref-0 N0_Nh\nPref-0 NK\nPref-0 Nh\n"
+    "Pref-0 PV\nPref-0 Nprop\nPref-0 FW\n"
+    "IVPref-hw-ya IV\nIVPref-hw-yu IV_yu\nIVPref-hm-ya IV\n";
+inline constexpr const char* kPrefixSuffix =
+    "Pref-0 Suff-0\nPref-0 NSuff-ap\nPref-0 PVSuff-a\nPref-0 NSuff-h\n"
+    "IVPref-hw-ya Suff-0\nIVPref-hw-yu Suff-0\nIVPref-hm-ya Suff-0\n";
+inline constexpr const char* kStemSuffix =
+    "N Suff-0\nNdu Suff-0\nNdip Suff-0\nNapdu NSuff-ap\nN0_Nh Suff-0\nNK Suff-0\nNh NSuff-h\n"
+    "PV PVSuff-a\nIV Suff-0\nIV_yu Suff-0\nNprop Suff-0\nFW Suff-0\n";
+
+}  // namespace small_lexicon
+
 inline lexicon::Morphology SmallMorphology()
 {
     std::vector<lexicon::Problem> problems;
-    return lexicon::Morphology(
-        lexicon::ReadAffixes("\t\tPref-0\t\n"
-                             "y\tya\tIVPref-hw-ya\the/it <pos>ya/IV3MS+</pos>\n"
-                             "y\tyu\tIVPref-hw-yu\the/it <pos>yu/IV3MS+</pos>\n"
-                             "y\tya\tIVPref-hm-ya\tthey <pos>ya/IV3MP+</pos>\n",
-                             problems),
-        lexicon::ReadAffixes("\t\tSuff-0\t\n"
-                             "\ta\tPVSuff-a\the/it <verb> <pos>+a/PVSUFF_SUBJ:3MS</pos>\n"
-                             "p\tap\tNSuff-ap\t[fem.sg.] <pos>+ap/NSUFF_FEM_SG</pos>\n"
-                             "h\th\tNSuff-h\tits/his <pos>+hu/POSS_PRON_3MS</pos>\n",
-                             problems),
-        lexicon::ReadTable("Pref-0 N\nPref-0 Ndu\nPref-0 Ndip\nPref-0 Napdu\nPref-0 N0_Nh\nPref-0 NK\nPref-0 Nh\n"
-                           "Pref-0 PV\nPref-0 Nprop\nPref-0 FW\n"
-                           "IVPref-hw-ya IV\nIVPref-hw-yu IV_yu\nIVPref-hm-ya IV\n",
-                           problems),
-        lexicon::ReadTable("Pref-0 Suff-0\nPref-0 NSuff-ap\nPref-0 PVSuff-a\nPref-0 NSuff-h\n"
-                           "IVPref-hw-ya Suff-0\nIVPref-hw-yu Suff-0\nIVPref-hm-ya Suff-0\n",
-                           problems),
-        lexicon::ReadTable("N Suff-0\nNdu Suff-0\nNdip Suff-0\nNapdu NSuff-ap\nN0_Nh Suff-0\nNK Suff-0\nNh NSuff-h\n"
-                           "PV PVSuff-a\nIV Suff-0\nIV_yu Suff-0\nNprop Suff-0\nFW Suff-0\n",
-                           problems));
+    return lexicon::Morphology(lexicon::ReadAffixes(small_lexicon::kPrefixes, problems),
+                               lexicon::ReadAffixes(small_lexicon::kSuffixes, problems),
+                               lexicon::ReadTable(small_lexicon::kPrefixStem, problems),
+                               lexicon::ReadTable(small_lexicon::kPrefixSuffix, problems),
+                               lexicon::ReadTable(small_lexicon::kStemSuffix, problems));
 }
 
 // The one lemma of a stems file of a ";; ID" line and the given stem lines.

@@ -6,7 +6,7 @@ namespace {
 
 const ranking::EnglishTiers& Tiers()
 {
-    static const ranking::EnglishTiers tiers("cat\nschool\nWrite\nhouse's\n", "cat\nschool\nimamate\nwrite\n",
+    static const ranking::EnglishTiers tiers("cat\nschool\nWrite\nhouse's\nPete\n", "cat\nschool\nimamate\nwrite\n",
                                              "cat\nimamate\nkuttab\nschool\nwrite\nzymurgy\n");
     return tiers;
 }
@@ -19,6 +19,9 @@ TEST(EnglishTiers, TellsTheCommonestListAWordIsInWithoutRegardToCase)
     EXPECT_EQ(Tiers().TierOf("zymurgy"), 2);
     EXPECT_EQ(Tiers().TierOf("miaowed"), ranking::EnglishTiers::kNone);
     EXPECT_EQ(Tiers().TierOf("house's"), ranking::EnglishTiers::kNone) << "possessives are no words of the lists";
+    EXPECT_EQ(Tiers().WordsUpTo(1), (std::set<std::string>{"cat", "imamate", "pete", "school", "write"}));
+    EXPECT_TRUE(Tiers().HasSmallForm("Write")) << "the usual list writes it small";
+    EXPECT_FALSE(Tiers().HasSmallForm("pete")) << "a name only";
 }
 
 TEST(EnglishTiers, RatesAGlossByItsRarestWord)

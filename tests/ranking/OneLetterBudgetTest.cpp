@@ -6,9 +6,13 @@ namespace {
 
 using ranking::Candidate;
 
-std::vector<std::string> Kept(const std::vector<Candidate>& candidates, ranking::ListBudget budget)
+std::vector<std::string> Kept(const std::vector<Candidate>& candidates, ranking::ListBudget budget,
+                              std::string_view already = "")
 {
-    std::vector<bool> kept = ranking::ChooseWithinBudget(candidates, budget);
+    ranking::OneLetterBudget lists(budget);
+    if (!already.empty())
+        lists.Take(already);
+    std::vector<bool> kept = ranking::ChooseWithinBudget(candidates, lists);
     std::vector<std::string> names;
     for (std::size_t i = 0; i < candidates.size(); ++i) {
         if (kept[i])
@@ -41,6 +45,8 @@ TEST(ChooseWithinBudget, KeepsTheWordsThatAReaderMeetsMostWhereTheListIsFull)
     EXPECT_EQ(Kept(candidates, {4, 1000}), (std::vector<std::string>{"ab", "ac", "adddd", "ae", "b"}));
     EXPECT_EQ(Kept(candidates, {3, 10}), (std::vector<std::string>{"adddd", "b", "a"}))
         << "a headword that does not fit leaves room for a shorter one";
+    EXPECT_EQ(Kept(candidates, {3, 1000}, "a:"), (std::vector<std::string>{"ac", "adddd", "b"}))
+        << "a headword that the list held before takes its place";
 }
 
 TEST(ChooseWithinBudget, KeepsASpellingOnlyWhereAWordItLeadsToStayed)

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <stdexcept>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -15,7 +17,9 @@ using namespace win32;
 
 // The section ".code", read as functions that return constants. The release
 // has no symbols, so the two operations are told apart by what they return:
-// GetStart an address inside the image, GetLength a count.
+// GetStart an address inside the image where a book begins, with its first
+// tag; GetLength a count, which a book of more bytes than the image's base
+// address makes look like an address too.
 class BookStoreSectionTest : public testing::Test {
 protected:
     void SetUp() override
@@ -31,7 +35,14 @@ protected:
     static bool IsImageAddress(std::uint32_t value)
     {
         const pe::PeImage& image = ReleaseImage();
-        return value >= image.ImageBase() && image.SectionOfRva(value - image.ImageBase()) != nullptr;
+        if (value < image.ImageBase() || image.SectionOfRva(value - image.ImageBase()) == nullptr)
+            return false;
+        constexpr std::string_view kFirstTag = "*BOOK*";
+        try {
+            return image.AtRva(value - image.ImageBase(), static_cast<std::uint32_t>(kFirstTag.size())).Chars() == kFirstTag;
+        } catch (const std::exception&) {
+            return false;  // too near the end of the image to hold a book
+        }
     }
 
     const pe::Section* m_section = nullptr;

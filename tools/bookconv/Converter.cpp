@@ -5,8 +5,11 @@
 #include "BookLayout.h"
 #include "BookRules.h"
 #include "Blocks.h"
+#include "EnglishTiers.h"
+#include "FrequencyList.h"
 #include "Glossary.h"
 #include "Thesaurus.h"
+#include "Translations.h"
 #include "Windows1256.h"
 
 #include <map>
@@ -32,11 +35,12 @@ void CheckOneLetterLists(const std::map<char, ListSize>& lists, bookformat::Wind
                          Diagnostics& diagnostics)
 {
     for (const auto& [initial, size] : lists) {
-        if (size.headwords > kOneLetterBudget.headwords || size.bytes > kOneLetterBudget.bytes)
+        const ranking::ListBudget& budget = ranking::kOneLetterBudget;
+        if (size.headwords > budget.headwords || size.bytes > budget.bytes)
             diagnostics.Error({}, "typing \"" + encoding.ToUtf8(std::string(1, initial)).text + "\" lists " +
                                       std::to_string(size.headwords) + " headwords, " + std::to_string(size.bytes) +
-                                      " bytes, over the budget of " + std::to_string(kOneLetterBudget.headwords) +
-                                      " headwords and " + std::to_string(kOneLetterBudget.bytes) + " bytes");
+                                      " bytes, over the budget of " + std::to_string(budget.headwords) +
+                                      " headwords and " + std::to_string(budget.bytes) + " bytes");
     }
 }
 
@@ -50,7 +54,12 @@ std::optional<Book> ConvertSources(const SourceTexts& sources, Diagnostics& diag
     std::vector<GlossaryRecord> english =
         ReadGlossary(Source::English, sources.englishIndex, sources.englishText, diagnostics);
 
+    Book book;
+    std::vector<BookLemma> lemmas = ReadLexicon(sources.lexicon, diagnostics, book.report.lexicon);
     bookformat::Windows1256 encoding;
+    const WordWeights weights(ranking::ReadFrequencyList(sources.frequencies), encoding, book.report.frequencies);
+    const ranking::EnglishTiers tiers(sources.commonWords, sources.usualWords, sources.largeWords);
+
     Alphabet alphabet(encoding);
     SourceCleaner cleaner(diagnostics);
     BlockWriter writer(encoding, alphabet, cleaner, diagnostics);
@@ -69,24 +78,33 @@ std::optional<Book> ConvertSources(const SourceTexts& sources, Diagnostics& diag
             englishBlocks.push_back(std::move(*block));
     }
 
-    Book book;
     book.report.thesaurusRecords = static_cast<int>(thesaurus.size());
     book.report.glossaryRecords = static_cast<int>(glossary.size());
     book.report.englishRecords = static_cast<int>(english.size());
     book.report.glossaryWithoutLetter = writer.GlossaryHeadwordsWithoutLetter();
     book.report.englishWithoutLetter = writer.EnglishHeadwordsWithoutLetter();
-    MergedDictionary merged = MergeBlocks(std::move(blocks), encoding, alphabet, book.report.merge);
+    const Translations translations(englishBlocks);
+    // The preface's headwords are listed as well: they take their places in the one-letter lists first.
+    ranking::OneLetterBudget preface(ranking::kOneLetterBudget);
+    for (const std::string& headword : PrefaceHeadwords(encoding))
+        preface.Take(headword);
+    MergedDictionary merged = MergeArabic(std::move(blocks), std::move(lemmas), {weights, tiers, translations, preface},
+                                          encoding, alphabet, book.report.merge, diagnostics);
     std::vector<Entry> entries = std::move(merged.entries);
-    for (Entry& entry : EnglishEntries(std::move(englishBlocks), merged.keysByGloss, sources.wordList, encoding,
-                                       kOneLetterBudget, book.report.english))
+    for (Entry& entry : EnglishEntries(std::move(englishBlocks), merged.keysByGloss, merged.lemmasByGloss, tiers,
+                                       encoding, ranking::kOneLetterBudget, book.report.english))
         entries.push_back(std::move(entry));
     book.report.cleaning = cleaner.Counts();
     CheckPrefaceHeadwords(entries, encoding, diagnostics);
 
     book.entries = static_cast<int>(entries.size());
-    std::string allSources = std::string(sources.thesaurus) + std::string(sources.glossaryIndex) +
-                             std::string(sources.glossaryText) + std::string(sources.englishIndex) +
-                             std::string(sources.englishText) + std::string(sources.wordList);
+    std::string allSources;
+    for (std::string_view text :
+         {sources.thesaurus, sources.glossaryIndex, sources.glossaryText, sources.englishIndex, sources.englishText,
+          sources.lexicon.stems, sources.lexicon.prefixes, sources.lexicon.suffixes, sources.lexicon.prefixStem,
+          sources.lexicon.prefixSuffix, sources.lexicon.stemSuffix, sources.frequencies, sources.commonWords,
+          sources.usualWords, sources.largeWords})
+        allSources += text;
     BookLayout layout = LayOutBook(std::move(entries), allSources, encoding);
     book.pages = layout.pages;
     layout.text.Append(EndLine(layout.text.Text()));

@@ -7,11 +7,11 @@
 
 // Where a piece of the book comes from: a line of one of the sources, or the
 // converter's own text.
-enum class Source { Own, Thesaurus, Glossary, English };
+enum class Source { Own, Thesaurus, Glossary, English, Lexicon };
 
 struct Origin {
     Source source = Source::Own;
-    int line = 0;  // in the thesaurus, or in the index of the glossary or of the English-Arabic source
+    int line = 0;  // in the thesaurus, the index of the glossary or of the English-Arabic source, or the lexicon's stems
 
     friend bool operator==(const Origin& a, const Origin& b) { return a.source == b.source && a.line == b.line; }
     friend bool operator<(const Origin& a, const Origin& b)

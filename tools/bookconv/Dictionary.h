@@ -2,9 +2,14 @@
 
 #include "Alphabet.h"
 #include "Blocks.h"
+#include "EnglishTiers.h"
+#include "LexiconLemmas.h"
+#include "OneLetterBudget.h"
 #include "SourcedText.h"
 #include "Spelling.h"
+#include "Translations.h"
 #include "Windows1256.h"
+#include "WordWeights.h"
 
 #include <array>
 #include <map>
@@ -22,39 +27,86 @@ struct Entry {
 // An entry line stays under this many bytes by leaving phrases out.
 constexpr std::size_t kPhraseEntryLimit = 4096;
 
+// The kinds of Arabic headword, in the order that breaks a tie of weight and
+// gloss within a one-letter list: a key with a lemma of the lexicon, one
+// from the thesaurus, one that only the glossary gives, a glossary key that
+// misspells a lemma, and a spelling that people type for a key.
+enum class ArabicKind { Lemma, Thesaurus, Glossary, Misspelling, Spelling };
+inline constexpr int kArabicKindCount = static_cast<int>(ArabicKind::Spelling) + 1;
+
+// The sources of a key, one bit each.
+inline constexpr int kFromLexicon = 1, kFromThesaurus = 2, kFromGlossary = 4;
+inline constexpr int kSourceSets = 8;
+
 struct MergeCounts {
     int articleRemoved = 0;   // glossary headwords filed without their article
     int phrasesIn = 0;
     int phrasesLeftOut = 0;   // to keep their entry under the limit
-    int phrasesWithoutWord = 0;  // whose first word is no word of either source
+    int phrasesWithoutWord = 0;  // whose first word is no word of any source
     int spelledOutLeftOut = 0;   // glossary words glossed only by their own Latin spelling
     int duplicateItems = 0;   // senses and glosses that their entry already had
-    int thesaurusKeys = 0;    // keys whose entries hold thesaurus blocks only
-    int glossaryKeys = 0;     // glossary blocks only
-    int sharedKeys = 0;       // both
+    int lemmasWithoutLetter = 0;  // lemmas whose key holds no Arabic letter
+    std::array<int, kSourceSets> keysBySources{};  // the keys in the book, by their sources
+    int lemmasIn = 0;         // lemmas in the entries of the book's keys
+    int properNounsIn = 0;
+    int weightedKeys = 0;     // keys in the book that the frequency list weighs
+    int confirmedGlosses = 0;          // glossary glosses that the English-Arabic dictionary confirms: first
+    int lexiconGlossesRepeated = 0;    // glossary glosses that a lemma of the entry already gives
+    int spelledOutGlossesLeftOut = 0;  // only the word's Latin spelling, unconfirmed, where it has another gloss
+    int misspellings = 0;              // glossary keys that misspell a lemma, leading to it
+    int misspellingGlossesLeftOut = 0;  // their glosses that the lemma's entry gives
     // By the kind of spelling: entries of their own under a typed spelling that
     // is no key, and typed spellings that are keys and name the others at the end.
     std::array<int, spelling::kTypedCount> crossReferenceEntries{};
     std::array<int, spelling::kTypedCount> crossReferencesAppended{};
+    // Headwords that stay out of their one-letter list, by its byte and their kind.
+    std::map<char, std::array<int, kArabicKindCount>> leftOut;
 };
 
 // The Arabic keys that each English gloss of the glossary's words stands for:
 // the gloss in small letters, the keys in byte order.
 using KeysByGloss = std::map<std::string, std::vector<std::string>>;
 
+// A lemma as an English entry names it, with its key and how often a reader meets it.
+struct NamedLemma {
+    std::string name;  // "كَتَبَ (فعل)"
+    std::string key;
+    long long weight;
+    bool properName;   // glossed with a capital letter: "Egypt", "Said"
+};
+// The lemmas that each English gloss of the lexicon is a whole gloss of, in
+// small letters, the more frequent lemma first.
+using LemmasByGloss = std::map<std::string, std::vector<NamedLemma>>;
+
 struct MergedDictionary {
     std::vector<Entry> entries;
     KeysByGloss keysByGloss;
+    LemmasByGloss lemmasByGloss;
 };
 
-// One entry per key. A glossary word whose glosses only spell it in Latin
-// letters is left out. A glossary headword that begins with the article is
-// filed without it when at least three letters remain and the thesaurus has no
-// such key. In an entry come thesaurus blocks, glossary words, then phrases
-// while the line stays under kPhraseEntryLimit, each block opened by its
-// source form when that differs from the key, and every sense or gloss once; a
-// key of phrases alone gets no entry. A typed spelling of keys that is a key
-// names them at the end of its entry; one that is no key gets an entry that
-// names them.
-MergedDictionary MergeBlocks(std::vector<Block> blocks, bookformat::Windows1256& encoding, const Alphabet& alphabet,
-                               MergeCounts& counts);
+// What ranks the Arabic headwords and the glosses of an entry.
+struct ArabicRanking {
+    const WordWeights& weights;
+    const ranking::EnglishTiers& tiers;
+    const Translations& translations;
+    ranking::OneLetterBudget lists;  // holding the headwords that the book has besides its entries
+};
+
+// One entry per key: a lemma's citation form, a thesaurus's or a glossary's
+// headword without marks. In an entry come the lemmas of the lexicon, the
+// more frequent first; the thesaurus's senses; the glossary's words, their
+// glosses that the English-Arabic dictionary confirms first, none that the
+// entry already gives and none that only spells the word in Latin letters
+// unconfirmed where it has another gloss; then phrases while the line stays
+// under kPhraseEntryLimit; each block opened by its source form where that
+// differs from the key. A glossary key that misspells a lemma (a hamza on an
+// alef that has none, or none where the lemma has one) keeps only the glosses
+// that the lemma's entry lacks and names it at the end, as a typed spelling
+// that is a key names the keys it stands for; a typed spelling that is no
+// key gets an entry that names them. Where a one-letter list would pass the
+// budget, headwords stay by how often a reader meets the word they lead to,
+// then how common its English gloss is, their kind and their length.
+// Each gloss left out as only the word's spelling is noted.
+MergedDictionary MergeArabic(std::vector<Block> blocks, std::vector<BookLemma> lemmas, const ArabicRanking& ranking,
+                             bookformat::Windows1256& encoding, const Alphabet& alphabet, MergeCounts& counts,
+                             Diagnostics& diagnostics);

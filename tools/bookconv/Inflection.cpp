@@ -2,7 +2,6 @@
 
 namespace {
 
-constexpr std::size_t kShortestBase = 3;
 constexpr std::string_view kVowels = "aeiou";
 
 bool EndsWith(std::string_view word, std::string_view ending)
@@ -32,7 +31,7 @@ bool TakesEs(std::string_view stem)
 
 }  // namespace
 
-std::vector<std::string> BaseCandidates(std::string_view word)
+std::vector<std::string> BaseCandidates(std::string_view word, std::size_t shortestBase)
 {
     std::vector<std::string> bases;
     if (EndsWith(word, "ies") || EndsWith(word, "ied")) {
@@ -56,7 +55,7 @@ std::vector<std::string> BaseCandidates(std::string_view word)
     }
     std::vector<std::string> kept;
     for (std::string& base : bases) {
-        if (base.size() >= kShortestBase)
+        if (base.size() >= shortestBase)
             kept.push_back(std::move(base));
     }
     return kept;

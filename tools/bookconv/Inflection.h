@@ -8,6 +8,6 @@
 // of, by the regular endings: the plural or third person in -s, -es or -ies,
 // the past in -ed, -d or -ied, and -ing, with a final e dropped or a final
 // consonant doubled before the ending. The bare stem first ("called" is
-// "call" before "cal"); only bases of at least three letters, so that "sing"
-// is no form of "s".
-std::vector<std::string> BaseCandidates(std::string_view word);
+// "call" before "cal"); only bases of at least shortestBase letters, so that
+// "sing" is no form of "s".
+std::vector<std::string> BaseCandidates(std::string_view word, std::size_t shortestBase = 3);

@@ -1,15 +1,12 @@
 #pragma once
 
+#include "OneLetterBudget.h"
+
 #include <cstddef>
 #include <map>
 #include <string>
 
-// What typing one byte lists: every headword that begins with it, each
-// followed by CR LF.
-struct ListSize {
-    std::size_t headwords = 0;
-    std::size_t bytes = 0;
-};
+using ranking::ListSize;
 
 // The one-letter lists of a book, by their byte, as the walk of the lookups
 // finds the headwords. The closing chapter line's "*" is no letter to type.

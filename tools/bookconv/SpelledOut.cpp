@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr std::size_t kFewestSounds = 3;
-
 // Sounds are grouped coarsely, as Latin spellings of Arabic and Arabic
 // spellings of English blur them: s stands for every sibilant, k for every
 // velar, t for the dental stops, d for the voiced ones, g for the voiced velar
@@ -82,10 +80,10 @@ std::string LatinSounds(std::string_view gloss)
 
 }  // namespace
 
-bool SpellsOut(std::string_view arabicWord, std::string_view gloss)
+bool SpellsOut(std::string_view arabicWord, std::string_view gloss, std::size_t fewestSounds)
 {
     std::string latin = LatinSounds(gloss);
-    if (latin.size() < kFewestSounds)
+    if (latin.empty() || latin.size() < fewestSounds)
         return false;
     std::string arabic = ArabicSounds(arabicWord);
     // An h that English writes but does not sound ("Rhoda", "Thames") has no Arabic letter.

@@ -49,6 +49,16 @@ std::string WithoutArticle(std::string_view key)
     return std::string(key.substr(2));
 }
 
+std::string WithBareAlefs(std::string_view word)
+{
+    std::string bare(word);
+    for (char& byte : bare) {
+        if (std::find(std::begin(kHamzaAlefs), std::end(kHamzaAlefs), byte) != std::end(kHamzaAlefs))
+            byte = kAlef;
+    }
+    return bare;
+}
+
 std::vector<TypedSpelling> TypedSpellings(std::string_view key)
 {
     std::vector<TypedSpelling> spellings;
@@ -64,13 +74,8 @@ std::vector<TypedSpelling> TypedSpellings(std::string_view key)
         ending.back() = marbuta ? kHeh : kYeh;
         add(ending, marbuta ? Typed::FinalHeh : Typed::FinalYeh);
     }
-    for (std::string bare : {std::string(key), ending}) {
-        for (char& byte : bare) {
-            if (std::find(std::begin(kHamzaAlefs), std::end(kHamzaAlefs), byte) != std::end(kHamzaAlefs))
-                byte = kAlef;
-        }
-        add(bare, Typed::BareAlef);
-    }
+    for (const std::string& word : {std::string(key), ending})
+        add(WithBareAlefs(word), Typed::BareAlef);
     return spellings;
 }
 

@@ -23,6 +23,9 @@ std::string KeyOf(std::string_view headword, const Alphabet& alphabet);
 // The key without its definite article "ال" when at least three letters remain; else empty.
 std::string WithoutArticle(std::string_view key);
 
+// The word with every alef with hamza or madda written as a bare alef.
+std::string WithBareAlefs(std::string_view word);
+
 // How a spelling that people type differs from the key: a bare alef for
 // alef with hamza or madda (the ending folded as below or not), a heh for a
 // final teh marbuta, a yeh for a final alef maksura.

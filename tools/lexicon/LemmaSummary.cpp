@@ -52,11 +52,61 @@ std::string Cited(std::string form, bool verb)
     return form;
 }
 
-// A noun's stem of another meaning than the first stem's, that stands as a
-// word: a broken plural. Duals ("NAn...") and pairs are no other words.
+// The stem's letters with every hamza seat written as the bare letter.
+std::string SeatsFolded(std::string_view unvocalized)
+{
+    std::string folded(unvocalized);
+    for (char& c : folded) {
+        if (c == '>' || c == '<' || c == '|')
+            c = 'A';
+        else if (c == '&')
+            c = 'w';
+        else if (c == '}')
+            c = 'y';
+    }
+    return folded;
+}
+
+// Whether the two spellings differ only by long vowels written or left out: "tlgrAf", "tlygrAf".
+bool DifferInLongVowelsOnly(std::string_view a, std::string_view b)
+{
+    auto vowel = [](char c) { return c == 'A' || c == 'w' || c == 'y'; };
+    std::size_t i = 0, j = 0;
+    while (i < a.size() || j < b.size()) {
+        if (i < a.size() && j < b.size() && a[i] == b[j]) {
+            ++i, ++j;
+        } else if (i < a.size() && vowel(a[i])) {
+            ++i;
+        } else if (j < b.size() && vowel(b[j])) {
+            ++j;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A noun's stem of another word than its first stem: a broken plural. Its
+// gloss differs ("books" of "book"); or, where the lexicon glosses both
+// alike ("army;troops" of jayo$ and juyuw$), the first stem is of a kind
+// that takes broken plurals (Ndu, Napdu, and the adjectives' N/ap, N-ap,
+// Nall) and the other is not the same word spelled otherwise: with another
+// hamza seat or long vowel, with a case ending ("abuw" of "ab"), or the
+// feminine of "fa`lAn" ("EaTo$aY"). Duals and pairs are no other words.
 bool IsOtherStem(const Morpheme& stem, const Morpheme& first)
 {
-    return stem.gloss != first.gloss && stem.category.rfind("NAn", 0) != 0 && stem.category.rfind("Npair", 0) != 0;
+    if (stem.category.rfind("NAn", 0) == 0 || stem.category.rfind("Npair", 0) == 0)
+        return false;
+    if (stem.gloss != first.gloss)
+        return true;
+    constexpr std::string_view kTakesBrokenPlurals[] = {"Ndu", "Napdu", "N/ap", "N-ap", "Nall"};
+    bool takes = std::any_of(std::begin(kTakesBrokenPlurals), std::end(kTakesBrokenPlurals),
+                             [&](std::string_view kind) { return first.category.rfind(kind, 0) == 0; });
+    bool name = !first.gloss.empty() && first.gloss.front() >= 'A' && first.gloss.front() <= 'Z';
+    return takes && !name && stem.vocalized.rfind(first.vocalized, 0) != 0 &&
+           SeatsFolded(stem.unvocalized) != SeatsFolded(first.unvocalized) &&
+           !(stem.category == first.category && DifferInLongVowelsOnly(stem.unvocalized, first.unvocalized)) &&
+           stem.vocalized.back() != 'Y';
 }
 
 }  // namespace

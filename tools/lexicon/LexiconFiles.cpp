@@ -63,6 +63,26 @@ bool IsComment(std::string_view line)
     return line.empty() || line.front() == ';';
 }
 
+// 'V' for a verb's category, 'N' for a noun's, '\0' for any other (a function word's).
+char KindOf(const std::string& category)
+{
+    std::string_view head = std::string_view(category).substr(0, 2);
+    if (head == "PV" || head == "IV" || head == "CV")
+        return 'V';
+    return category.rfind('N', 0) == 0 ? 'N' : '\0';
+}
+
+// Whether the stem opens a lemma whose ID line is missing: a verb's stem
+// after a noun's under one ID, or a noun's after a verb's.
+bool OpensUnnamedLemma(const Lemma& lemma, const Morpheme& stem)
+{
+    if (lemma.stems.empty())
+        return false;
+    char before = KindOf(lemma.stems.back().category);
+    char now = KindOf(stem.category);
+    return before != '\0' && now != '\0' && before != now;
+}
+
 }  // namespace
 
 StemFile ReadStems(std::string_view text)
@@ -78,10 +98,13 @@ StemFile ReadStems(std::string_view text)
         std::optional<Morpheme> stem = ParseMorpheme(line, number, file.problems);
         if (!stem)
             return;
-        if (file.lemmas.empty())
+        if (file.lemmas.empty()) {
             file.problems.push_back({number, "a stem before the first lemma"});
-        else
-            file.lemmas.back().stems.push_back(std::move(*stem));
+            return;
+        }
+        if (OpensUnnamedLemma(file.lemmas.back(), *stem))
+            file.lemmas.push_back({number, "", {}});
+        file.lemmas.back().stems.push_back(std::move(*stem));
     });
     return file;
 }

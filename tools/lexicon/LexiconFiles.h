@@ -23,8 +23,8 @@ struct Morpheme {
 
 // A lemma: its ";; ID" line and the stems under it.
 struct Lemma {
-    int line = 0;
-    std::string id;  // as the lexicon writes it: the vocalized citation form, "katab-u_1"
+    int line = 0;    // of its ID, or of its first stem where the ID line is missing
+    std::string id;  // as the lexicon writes it: the vocalized citation form, "katab-u_1"; empty where missing
     std::vector<Morpheme> stems;
 };
 
@@ -39,7 +39,10 @@ struct StemFile {
     std::vector<Problem> problems;
 };
 
-// A stem line before the first lemma line, or one without four tab-separated fields, is a problem.
+// A stem line before the first lemma line, or one without four tab-separated
+// fields, is a problem. Where the stems under one ID change from a noun's to
+// a verb's or back, the ID line of the second lemma is missing ("ra>aY"
+// under "rAwanod_1", rhubarb): its stems make a lemma of their own, without an ID.
 StemFile ReadStems(std::string_view text);
 
 // The lines of a prefix or suffix file; one without four fields is a problem.

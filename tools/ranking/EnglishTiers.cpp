@@ -33,8 +33,12 @@ EnglishTiers::EnglishTiers(std::string_view common, std::string_view usual, std:
             std::size_t end = text.find('\n');
             std::string_view word = text.substr(0, end);
             text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-            if (!word.empty() && word.find('\'') == std::string_view::npos)
-                m_lists[tier].insert(SmallLetters(word));
+            if (word.empty() || word.find('\'') != std::string_view::npos)
+                continue;
+            std::string small = SmallLetters(word);
+            if (small == word)
+                m_smallForms.insert(small);
+            m_lists[tier].insert(std::move(small));
         }
     }
 }
@@ -47,6 +51,11 @@ int EnglishTiers::TierOf(std::string_view word) const
             return tier;
     }
     return kNone;
+}
+
+bool EnglishTiers::HasSmallForm(std::string_view word) const
+{
+    return m_smallForms.count(SmallLetters(word)) > 0;
 }
 
 int EnglishTiers::TierOfGloss(std::string_view gloss) const
@@ -64,6 +73,14 @@ int EnglishTiers::TierOfGloss(std::string_view gloss) const
         i = end;
     }
     return rarest < 0 ? kNone : rarest;
+}
+
+std::set<std::string> EnglishTiers::WordsUpTo(int tier) const
+{
+    std::set<std::string> words;
+    for (int list = 0; list <= tier && list < kNone; ++list)
+        words.insert(m_lists[list].begin(), m_lists[list].end());
+    return words;
 }
 
 }  // namespace ranking

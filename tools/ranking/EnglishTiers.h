@@ -25,8 +25,16 @@ public:
     // for a gloss of no Latin word.
     int TierOfGloss(std::string_view gloss) const;
 
+    // Whether a list writes the word in small letters: a common noun, verb or
+    // adjective, not only a name ("bank", not "Pete").
+    bool HasSmallForm(std::string_view word) const;
+
+    // The words of the lists up to this tier, in small letters.
+    std::set<std::string> WordsUpTo(int tier) const;
+
 private:
     std::set<std::string, std::less<>> m_lists[kNone];
+    std::set<std::string, std::less<>> m_smallForms;  // the words that a list writes in small letters
 };
 
 }  // namespace ranking

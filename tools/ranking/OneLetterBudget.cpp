@@ -23,7 +23,7 @@ bool OneLetterBudget::Take(std::string_view headword)
     return true;
 }
 
-std::vector<bool> ChooseWithinBudget(const std::vector<Candidate>& candidates, ListBudget budget)
+std::vector<bool> ChooseWithinBudget(const std::vector<Candidate>& candidates, OneLetterBudget lists)
 {
     std::vector<std::size_t> order(candidates.size());
     std::iota(order.begin(), order.end(), 0);
@@ -34,7 +34,6 @@ std::vector<bool> ChooseWithinBudget(const std::vector<Candidate>& candidates, L
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return rank(a) < rank(b); });
 
     std::vector<bool> kept(candidates.size(), false);
-    OneLetterBudget lists(budget);
     for (std::size_t i : order) {
         const std::vector<std::size_t>& targets = candidates[i].targets;
         bool leads = targets.empty() || std::any_of(targets.begin(), targets.end(), [&](std::size_t t) { return kept[t]; });

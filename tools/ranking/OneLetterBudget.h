@@ -50,7 +50,8 @@ struct Candidate {
     std::vector<std::size_t> targets;
 };
 
-// Whether each candidate stays: taken in the order above while its list has room.
-std::vector<bool> ChooseWithinBudget(const std::vector<Candidate>& candidates, ListBudget budget);
+// Whether each candidate stays: taken in the order above while its list,
+// which may hold other headwords already, has room.
+std::vector<bool> ChooseWithinBudget(const std::vector<Candidate>& candidates, OneLetterBudget lists);
 
 }  // namespace ranking

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "FrequencyList.h"
+#include "Windows1256.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct FrequencyCounts {
+    int forms = 0;           // lines of the list read
+    int malformedLines = 0;  // not "form count": left out
+    int notWindows1256 = 0;  // forms with a character that Windows-1256 lacks: left out
+};
+
+// How often a reader meets a word, by the counts of a frequency list of word
+// forms. The list only ranks: none of its text goes into the book.
+class WordWeights {
+public:
+    WordWeights(const ranking::FrequencyList& list, bookformat::Windows1256& encoding, FrequencyCounts& counts);
+
+    // The count of the form in Windows-1256, the counts of its spellings with marks or tatweel included.
+    long long OfForm(std::string_view form) const;
+
+    // The words as a text shows them without an analyser: alone or with the
+    // article; each distinct word once.
+    long long OfWords(const std::vector<std::string>& words) const;
+
+private:
+    std::map<std::string, long long, std::less<>> m_counts;  // by the form without marks
+};
