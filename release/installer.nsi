@@ -41,7 +41,7 @@ VIProductVersion "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "Kalimor"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "Kalimor installer"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "The Kalimor developers"
-VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "GPL-2.0-or-later"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "GPL-2.0-only"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
 
