@@ -104,9 +104,17 @@ public:
         std::stable_sort(order.begin(), order.end(),
                          [&](const std::string* a, const std::string* b) { return Rank(*a) < Rank(*b); });
         ranking::OneLetterBudget lists(budget);
+        std::vector<const std::string*> beforeTheirBase;  // forms that lead to a base not yet taken
         for (const std::string* text : order) {
             const Word& word = m_words[*text];
-            if ((!word.base || m_kept.count(*word.base)) && lists.Take(*text))
+            if (word.base && !m_kept.count(*word.base))
+                beforeTheirBase.push_back(text);
+            else if (lists.Take(*text))
+                m_kept.insert(*text);
+        }
+        // A common form of a rarer base ("waxes" of "wax") leads to it where its list has room left.
+        for (const std::string* text : beforeTheirBase) {
+            if (m_kept.count(*m_words[*text].base) && lists.Take(*text))
                 m_kept.insert(*text);
         }
         for (auto& [text, word] : m_words) {
