@@ -1,4 +1,5 @@
 #include "BookFormat.h"
+#include "Windows1256.h"
 #include "SmallBook.h"
 #include "ToolProcess.h"
 
@@ -6,6 +7,8 @@
 #include <unistd.h>
 
 namespace {
+
+using bookformat::Windows1256;
 
 // Runs the built kalimor-query on books written into the test's directory.
 class QueryTool : public ToolProcess {
@@ -41,6 +44,41 @@ TEST_F(QueryTool, CheckExitsWithItsVerdict)
     Outcome bad = Query({"--book", Book(smallbook::With(12, "see @ here")), "check"});
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.out.rfind("line 12: rule 1: ", 0), 0u) << bad.out;
+}
+
+// The reader answers each word of a text: its entry as it stands, else
+// without its proclitics, with the entries that a reference names after it,
+// or one line that it is not in the book.
+TEST_F(QueryTool, ReadAnswersEachWordOfTheText)
+{
+    std::string book = Book(Windows1256().FromOwnText("*BOOK*t 1.00\r\n*END*\r\n*1*a\r\n"
+                                                         "@ كتاب كِتاب: book\r\n"
+                                                         "@ تريد انظر: أَرادَ (you + want)\r\n"
+                                                         "@ أراد أَرادَ: want\r\n"
+                                                         "*1*end\r\n"));
+    WriteFile("text.txt", "وتريد الكتابَ،\nأيها\u00A0القارئ");
+    Outcome outcome = Query({"--book", book, "read"}, "cat " + Quoted((m_dir / "text.txt").string()) + " | ");
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, "وتريد\n تريد انظر: أَرادَ (you + want)\r\n أراد أَرادَ: want\r\n"
+                           "الكتابَ\n كتاب كِتاب: book\r\n"
+                           "أيها\nnot in the book\n"
+                           "القارئ\nnot in the book\n");
+    EXPECT_EQ(outcome.err, "");
+}
+
+// At the first byte that is no UTF-8 the reader stops with one line that
+// gives its offset; the words before it are answered, the one it breaks is not.
+TEST_F(QueryTool, ReadStopsAtTheFirstByteThatIsNoUtf8)
+{
+    std::string book = Book(Windows1256().FromOwnText("*BOOK*t 1.00\r\n*END*\r\n*1*a\r\n@ كتاب book\r\n*1*end\r\n"));
+    WriteFile("text.txt", "كتاب كت\xC0" "اب كتاب");
+    Outcome outcome = Query({"--book", book, "read"}, "cat " + Quoted((m_dir / "text.txt").string()) + " | ");
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "كتاب\n كتاب book\r\n");
+    EXPECT_EQ(outcome.err, "kalimor-query: the input is not UTF-8 at byte 13\n");
+
+    ExpectRefused({"--book", book, "--raw", "read"}, "--raw applies to prefix and exact only");
+    ExpectRefused({"--book", book, "read", "word"}, "unexpected argument word");
 }
 
 TEST_F(QueryTool, TerminalTextIsUtf8)

@@ -31,6 +31,7 @@ const ModeSpec kModes[] = {
     {"check", Mode::Check, nullptr},
     {"prefix", Mode::Prefix, "TEXT"},
     {"exact", Mode::Exact, "WORD"},
+    {"read", Mode::Read, nullptr},
 };
 
 const OptionSpec* FindOption(std::string_view name)
@@ -79,10 +80,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args)
     }
 
     if (i == args.size())
-        return Error("no mode given: check, prefix or exact");
+        return Error("no mode given: check, prefix, exact or read");
     const ModeSpec* mode = FindMode(args[i++]);
     if (!mode)
-        return Error("unknown mode " + args[i - 1] + ": check, prefix or exact");
+        return Error("unknown mode " + args[i - 1] + ": check, prefix, exact or read");
     invocation.mode = mode->mode;
 
     std::size_t operands = mode->operand ? 1 : 0;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-enum class Mode { Help, Check, Prefix, Exact };
+enum class Mode { Help, Check, Prefix, Exact, Read };
 
 struct Invocation {
     Mode mode = Mode::Help;

@@ -1,5 +1,6 @@
 #include "BookFormat.h"
 #include "CheckReport.h"
+#include "BookReader.h"
 #include "CommandLine.h"
 
 std::string HelpText()
@@ -8,6 +9,7 @@ std::string HelpText()
   kalimor-query [--book FILE] check
   kalimor-query [--book FILE] [--raw] prefix TEXT
   kalimor-query [--book FILE] [--raw] exact WORD
+  kalimor-query [--book FILE] read
   kalimor-query --help
 
 Looks words up in the Kalimor dictionary from a terminal, with the same two
@@ -25,6 +27,18 @@ Modes:
                every headword.
   exact WORD   What a click on a listed headword shows: the line of the first
                entry whose headword is WORD, or nothing.
+  read         Reads UTF-8 text on standard input, of any length, and prints
+               for each Arabic or Latin word, as the text is read, the word on
+               a line, then what the book answers for it, each entry on a
+               line as exact prints it: the word's entry when the word,
+               without vowel marks and tatweel (a Latin word in small
+               letters), is a headword; otherwise the entry of the word
+               without its proclitics (و ف ب ك ل, the article "ال" and their
+               chains: "وال", "بال", "لل", "ولل" and so on), the longest taken
+               off first; and where that entry only refers to other
+               headwords, their entries after it. Otherwise one line, "not in
+               the book". A word of more than )" + std::to_string(BookReader::kLongestWord) + R"( bytes in Windows-1256,
+               or with a character that it lacks, is not in the book.
 
   The word after the mode is TEXT or WORD even when it begins with "-".
   Matching compares letters exactly: vowel marks, hamza and alef forms count.
@@ -49,11 +63,15 @@ Exit status:
   1  check found a broken rule
   2  usage error; a book that cannot be read, is no regular file or is too
      large; TEXT that is not valid UTF-8 or has a character that Windows-1256
-     lacks or that would convert only approximately; out of memory
+     lacks or that would convert only approximately; out of memory; for
+     read, standard input that is not valid UTF-8: one line on standard
+     error gives the offset of the first byte that is not, and no word
+     that it breaks is printed
 
 Examples:
   kalimor-query prefix كت
   kalimor-query exact كتب
   kalimor-query --book mybook.txt check
+  echo "والكتاب على الطاولة" | kalimor-query read
 )";
 }

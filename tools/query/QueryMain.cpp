@@ -1,8 +1,10 @@
 #include "BookFormat.h"
+#include "BookReader.h"
 #include "BookStore.h"
 #include "CheckReport.h"
 #include "CommandLine.h"
 #include "DictionaryLookup.h"
+#include "TextWords.h"
 #include "ToolFiles.h"
 #include "Utf8.h"
 #include "Windows1256.h"
@@ -56,6 +58,35 @@ int Look(const Invocation& invocation, const char* book)
     return 0;
 }
 
+constexpr const char* kNotInBook = "not in the book";
+
+// Answers each word of standard input as it is read; a word goes out whole or not at all.
+int Read(const char* book)
+{
+    BookReader reader(book);
+    Windows1256 encoding;
+    TextWords words;
+    auto answer = [&](const std::string& word) {
+        BookReader::Answer found = reader.AnswerFor(word);
+        std::string out = word + '\n';
+        for (const std::string& entry : found.entries)
+            out += encoding.ToUtf8(entry).text + '\n';
+        if (found.entries.empty())
+            out += std::string(kNotInBook) + '\n';
+        std::cout << out << std::flush;
+    };
+    std::string piece(1 << 16, '\0');
+    while (std::cin.read(piece.data(), static_cast<std::streamsize>(piece.size())) || std::cin.gcount() > 0) {
+        if (!words.Feed(std::string_view(piece.data(), static_cast<std::size_t>(std::cin.gcount())), answer))
+            return Fail("the input is not UTF-8 at byte " + std::to_string(words.BadOffset()));
+    }
+    if (std::cin.bad())
+        return Fail("cannot read the input");
+    if (!words.Finish(answer))
+        return Fail("the input is not UTF-8 at byte " + std::to_string(words.BadOffset()) + ", where it ends");
+    return 0;
+}
+
 int Run(const Invocation& invocation)
 {
     if (invocation.mode == Mode::Help) {
@@ -72,6 +103,8 @@ int Run(const Invocation& invocation)
     }
     if (invocation.mode == Mode::Check)
         return ReportCheck(book, std::cout);
+    if (invocation.mode == Mode::Read)
+        return Read(book.data());
     return Look(invocation, book.data());
 }
 

@@ -3,10 +3,14 @@
 #include "CString.h"
 #include "DictionaryLookup.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::string_view kReference = "\xC7\xE4\xD9\xD1: ";  // "انظر: "
-constexpr std::string_view kNameSeparator = "\xA1 ";              // "، "
+constexpr std::string_view kNameSeparators = "\xA1\xBA";        // the Arabic comma and semicolon
+constexpr std::string_view kAfterName = " (\xA1\xBA\r";
+constexpr std::string_view kMarks = "\xF0\xF1\xF2\xF3\xF5\xF6\xF8\xFA\xDC";
 
 std::string Text(const CString& text)
 {
@@ -37,15 +41,32 @@ std::vector<std::string> ReferredHeadwords(std::string_view entry)
     std::size_t text = entry.find(' ', 1);  // after the space that opens the entry and its headword
     if (text == std::string_view::npos || entry.substr(text + 1, kReference.size()) != kReference)
         return {};
-    std::string_view names = entry.substr(text + 1 + kReference.size());
-    if (!names.empty() && names.back() == '\r')
-        names.remove_suffix(1);
+    std::string_view rest = entry.substr(text + 1 + kReference.size());
+    auto skipSpaces = [&] {
+        while (!rest.empty() && rest.front() == ' ')
+            rest.remove_prefix(1);
+    };
     std::vector<std::string> headwords;
-    for (std::size_t end; !names.empty(); names.remove_prefix(std::min(names.size(), end + kNameSeparator.size()))) {
-        end = names.find(kNameSeparator);
-        headwords.emplace_back(names.substr(0, end));
-        if (end == std::string_view::npos)
+    while (!rest.empty()) {
+        std::size_t end = std::min(rest.find_first_of(kAfterName), rest.size());
+        std::string headword;
+        std::copy_if(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(end), std::back_inserter(headword),
+                     [](char c) { return kMarks.find(c) == std::string_view::npos; });
+        if (headword.empty())
             break;
+        if (std::find(headwords.begin(), headwords.end(), headword) == headwords.end())
+            headwords.push_back(std::move(headword));
+        rest.remove_prefix(end);
+        skipSpaces();
+        if (!rest.empty() && rest.front() == '(') {
+            std::size_t close = rest.find(')');
+            rest.remove_prefix(close == std::string_view::npos ? rest.size() : close + 1);
+            skipSpaces();
+        }
+        if (rest.empty() || kNameSeparators.find(rest.front()) == std::string_view::npos)
+            break;
+        rest.remove_prefix(1);
+        skipSpaces();
     }
     return headwords;
 }

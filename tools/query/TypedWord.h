@@ -12,5 +12,7 @@
 std::optional<std::string> EntryTypedFor(const char* book, const std::string& word);
 
 // The headwords that an entry's text refers the reader to where it is only a
-// reference: " W انظر: X، Y" names X and Y. Empty for any other entry.
+// reference: " W انظر: X، Y" names X and Y, and " W انظر: كَتَبَ (write + I)
+// ؛ كِتاب (books)" names كتب and كتاب, their marks taken off. Empty for any
+// other entry.
 std::vector<std::string> ReferredHeadwords(std::string_view entry);
