@@ -1,30 +1,44 @@
-// kalimor-probe [--book FILE] [--misses] lemmas FILE | english FILE | headwords FILE:
+// kalimor-probe [--book FILE] [--misses] lemmas FILE | english FILE | headwords FILE | coverage FILE | text FILE:
 // measures what a learner finds in a book. Each probe list is UTF-8, one
 // record a line, "#" lines aside:
 //   lemmas:    word, vocalized, part of speech, meanings ("|"), plural, imperfect (TAB-separated)
 //   english:   word, its Arabic ("|"), TAB-separated
 //   headwords: one word a line
+//   coverage:  a frequency list, "form count" a line, most frequent first
+//   text:      running text, whose Arabic words it counts and ranks itself
+// coverage and text give the share of the running words of the forms ranked
+// 1 to 5,000 and 5,001 to 20,000 that the book answers as they stand and
+// with their proclitics taken off, as kalimor-query read answers them.
 // A word leads to the entry that typing it shows (the one that the listing
 // shows at once, or its own when it is listed), and through a reference on
 // to the entry that the reference names first. --misses lists every word
 // that fails a measure.
 #include "BookFormat.h"
 #include "BookStore.h"
+#include "BookReader.h"
 #include "EntryReading.h"
+#include "FrequencyList.h"
+#include "TextWords.h"
 #include "ToolFiles.h"
 #include "TypedWord.h"
 #include "Utf8.h"
 #include "Windows1256.h"
 
+#include <algorithm>
 #include <exception>
+#include <iomanip>
 #include <iostream>
+#include <map>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr const char* kUsage = "usage: kalimor-probe [--book FILE] [--misses] lemmas FILE | english FILE | headwords FILE\n";
+constexpr const char* kUsage =
+    "usage: kalimor-probe [--book FILE] [--misses] lemmas FILE | english FILE | headwords FILE | coverage FILE | "
+    "text FILE\n";
 
 struct Probe {
     const char* book;
@@ -152,6 +166,106 @@ int Headwords(Probe& probe, const std::string& text)
     return 0;
 }
 
+struct FormCount {
+    std::string form;  // UTF-8
+    long long count;
+};
+
+// Whether the text holds a letter of the Arabic alphabet, hamza to yeh: a
+// word, not punctuation such as the Arabic comma.
+bool HasArabicLetter(const std::string& utf8)
+{
+    for (std::size_t at = 0; at < utf8.size();) {
+        std::optional<bookformat::Utf8Character> character = bookformat::DecodeUtf8At(utf8, at);
+        if (!character)
+            return false;
+        if (character->codePoint >= 0x0621 && character->codePoint <= 0x064A)
+            return true;
+        at += character->length;
+    }
+    return false;
+}
+
+std::string Percent(long long part, long long whole)
+{
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(1) << (whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole))
+         << "%";
+    return text.str();
+}
+
+// The share of the running words that the forms of each rank bracket make up
+// which the book answers as they stand, and with the proclitics taken off.
+int Coverage(const Probe& probe, const std::vector<FormCount>& ranked)
+{
+    BookReader reader(probe.book);
+    struct Bracket {
+        std::size_t first, last;  // ranks, from 1
+    };
+    for (const Bracket& bracket : {Bracket{1, 5000}, Bracket{5001, 20000}}) {
+        long long words = 0, asTheyStand = 0, withoutProclitics = 0;
+        std::size_t forms = 0;
+        for (std::size_t rank = bracket.first; rank <= bracket.last && rank <= ranked.size(); ++rank) {
+            const FormCount& form = ranked[rank - 1];
+            BookReader::Found found = reader.AnswerFor(form.form).found;
+            ++forms;
+            words += form.count;
+            asTheyStand += found == BookReader::Found::AsItStands ? form.count : 0;
+            withoutProclitics += found != BookReader::Found::NotInBook ? form.count : 0;
+            if (found == BookReader::Found::NotInBook)
+                Miss(probe, "rank " + std::to_string(rank), form.form);
+        }
+        std::cout << "forms ranked " << bracket.first << " to " << bracket.last << ": " << forms << " forms, " << words
+                  << " running words\n"
+                  << "  answered as they stand: " << Percent(asTheyStand, words) << "\n"
+                  << "  answered with the proclitics taken off: " << Percent(withoutProclitics, words) << "\n";
+    }
+    return 0;
+}
+
+// The list's forms with an Arabic letter, most frequent first.
+int ListCoverage(const Probe& probe, const std::string& text)
+{
+    ranking::FrequencyList list = ranking::ReadFrequencyList(text);
+    if (!list.malformedLines.empty())
+        throw std::runtime_error("line " + std::to_string(list.malformedLines.front()) + " is not \"form count\"");
+    std::vector<FormCount> ranked;
+    for (const ranking::FormCount& form : list.forms) {
+        if (HasArabicLetter(form.form))
+            ranked.push_back({form.form, form.count});
+    }
+    std::cout << "frequency list: " << ranked.size() << " forms with an Arabic letter, "
+              << list.forms.size() - ranked.size() << " without left out\n";
+    return Coverage(probe, ranked);
+}
+
+// The text's Arabic words, counted as they stand, most frequent first.
+int TextCoverage(const Probe& probe, const std::string& text)
+{
+    std::map<std::string, long long> counts;
+    TextWords words;
+    auto take = [&](const std::string& word) {
+        if (HasArabicLetter(word))
+            ++counts[word];
+    };
+    for (const std::string& line : Split(text, '\n')) {
+        if (!line.empty() && line[0] == '#')
+            continue;
+        if (!words.Feed(line + "\n", take))
+            throw std::runtime_error("the text is not UTF-8 at byte " + std::to_string(words.BadOffset()));
+    }
+    words.Finish(take);
+    std::vector<FormCount> ranked;
+    for (const auto& [form, count] : counts)
+        ranked.push_back({form, count});
+    std::stable_sort(ranked.begin(), ranked.end(), [](const FormCount& a, const FormCount& b) { return a.count > b.count; });
+    long long running = 0;
+    for (const FormCount& form : ranked)
+        running += form.count;
+    std::cout << "text: " << running << " Arabic words, " << ranked.size() << " forms\n";
+    return Coverage(probe, ranked);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -187,6 +301,10 @@ int main(int argc, char** argv)
             return English(probe, list.bytes);
         if (args[i] == "headwords")
             return Headwords(probe, list.bytes);
+        if (args[i] == "coverage")
+            return ListCoverage(probe, list.bytes);
+        if (args[i] == "text")
+            return TextCoverage(probe, list.bytes);
         std::cerr << kUsage;
         return 2;
     } catch (const std::exception& error) {
