@@ -21,26 +21,30 @@ Book Convert(const TestSources& sources)
 }
 
 // A key's entry opens with its lemmas, the one a reader meets more often
-// first: vowels, part of speech, imperfect or plurals, glosses; then the
-// thesaurus, then the glossary's glosses that the lexicon does not give.
+// first (the forms of the list that are its forms count): vowels, part of
+// speech, imperfect or plurals, glosses; then the thesaurus, then the
+// glossary's glosses that the lexicon does not give. The plural, a form of
+// the list, leads to its lemma.
 TEST(LexiconEntries, OpenWithTheLemmasTheMoreFrequentFirst)
 {
     TestSources sources;
     sources.stems = ";; qaT~-u_1\nqT\tqaT~\tPV\tcarve;trim\nqT\tquT~\tIV\tcarve;trim\n"
                     ";; qiT~_1\nqT\tqiT~\tNdu\tmale cat;tomcat\nqTT\tqiTaT\tN\tcats\n";
-    sources.frequencies = "القطط 7\nقط 3\n";
+    sources.frequencies = "قطط 7\nقط 3\n";
     sources.thesaurus = Thesaurus({"قط|1", "(اسم)|هر"});
     sources.glossary = TestGlossary().Add("قط", {"Tomcat", "Cat"});
     sources.commonWords = "cat\n";
     Book book = Convert(sources);
 
     EXPECT_EQ(ChapterEntries(book.text, kQaf),
-              Cp1256Lines({"@ قط قِطّ (اسم، ج قِطَط): male cat; tomcat | قَطَّ (فعل، يَقُطُّ): carve; trim | (اسم) هر | Cat"}));
+              Cp1256Lines({"@ قط قِطّ (اسم، ج قِطَط): male cat; tomcat | قَطَّ (فعل، يَقُطُّ): carve; trim | (اسم) هر | Cat",
+                           "@ قطط انظر: قِطّ (cats)"}));
     const MergeCounts& merge = book.report.merge;
     EXPECT_EQ(merge.lemmasIn, 2);
     EXPECT_EQ(merge.lexiconGlossesRepeated, 1) << "Tomcat";
     EXPECT_EQ(merge.keysBySources[kFromLexicon | kFromThesaurus | kFromGlossary], 1);
     EXPECT_EQ(merge.weightedKeys, 1);
+    EXPECT_EQ(merge.forms.in[static_cast<std::size_t>(FormSource::List)], 1);
 }
 
 // The glosses that the English-Arabic dictionary confirms come first; a
@@ -111,20 +115,18 @@ TEST(MergeArabic, KeepsTheWordsAReaderMeetsMostWithinTheBudget)
     };
     std::vector<Block> blocks = {glossary("اتجاه", "Direction"), glossary("ارز", "Rice"), glossary("اجاص", "Pear"),
                                  glossary("افق", "Horizon")};
-    std::vector<BookLemma> lemmas(2);
-    lemmas[0].key = lemmas[0].citation = Cp1256("أمل");
-    lemmas[0].glosses = {"hope"};
-    lemmas[0].forms = {lemmas[0].key};
-    lemmas[1].key = lemmas[1].citation = Cp1256("ابن");
-    lemmas[1].glosses = {"son"};
-    lemmas[1].forms = {lemmas[1].key};
+    Diagnostics diagnostics;
+    LexiconCounts lexiconCounts;
+    const BookLexicon lexicon({";; >amal_1\n>ml\t>amal\tN\thope\n;; {ibon_1\nAbn\t{ibon\tNdu\tson\n",
+                               small_lexicon::kPrefixes, small_lexicon::kSuffixes, small_lexicon::kPrefixStem,
+                               small_lexicon::kPrefixSuffix, small_lexicon::kStemSuffix},
+                              diagnostics, lexiconCounts);
     FrequencyCounts frequencies;
     const WordWeights weights(ranking::ReadFrequencyList("أمل 10\nاتجاه 3\n"), encoding, frequencies);
     const ranking::EnglishTiers tiers("son\nrice\nhope\n", "horizon\n", "");
     const Translations translations({});
     MergeCounts counts;
-    Diagnostics diagnostics;
-    MergedDictionary merged = MergeArabic(blocks, lemmas, {weights, tiers, translations, ranking::OneLetterBudget({3, 100})},
+    MergedDictionary merged = MergeArabic(blocks, lexicon, {weights, tiers, translations, ranking::OneLetterBudget({3, 100})},
                                           encoding, alphabet, counts, diagnostics);
 
     std::vector<std::string> headwords;

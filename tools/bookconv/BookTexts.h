@@ -18,6 +18,9 @@ inline constexpr const char* kPartsOfSpeech[] = {
 };
 // Before a noun's broken plurals: short for "جمع".
 inline constexpr const char* kPluralWord = "ج";
+// A key that is another lemma's plural or imperfect names it at its end after these.
+inline constexpr const char* kPluralOf = "جمع";
+inline constexpr const char* kImperfectOf = "مضارع";
 
 inline constexpr const char* kBook = "Kalimor الجامع 4.00";
 inline constexpr const char* kAuthor =
@@ -37,7 +40,11 @@ inline constexpr const char* kTyping[] = {
     "Arabic comma), then the glossary's English glosses (separated by semicolons, those that the English-Arabic "
     "dictionary confirms first), then phrases; a block whose source form differs from the key opens with that form "
     "and a colon; blocks are separated by a vertical bar; \"انظر:\" names the keys that a spelling typed with a bare "
-    "alef, a final heh or a final yeh, or a glossary key that misspells a lemma's alefs, stands for. Then one entry "
+    "alef, a final heh or a final yeh, or a glossary key that misspells a lemma's alefs, stands for; a key that is "
+    "another lemma's broken plural or imperfect names it at its end after \"جمع\" or \"مضارع\". A word form of the "
+    "frequency list, a lemma's plural or imperfect, or a spelling typed for one of those, that is no key gets an entry "
+    "line that names after \"انظر:\" the keys that the morphological analyser cuts it into, each with its lemma's "
+    "vowels and in brackets the lexicon's glosses of prefix, stem and suffix joined by \"+\". Then one entry "
     "line per English headword in small letters, in Latin alphabetical order: the lemmas that it is a whole gloss "
     "of, with vowels and part of speech, its Arabic translations (separated by the Arabic semicolon), then the Arabic "
     "keys glossed by exactly that word (separated by the Arabic comma), then the inflected forms filed under it and "
@@ -65,8 +72,10 @@ inline constexpr const char* kPreface[] = {
 
     "البحث: اكتب الحروف الأولى من الكلمة في خانة البحث بلا حركات ولا شدة، وبلا «ال» التعريف في الغالب، فيعرض "
     "البرنامج كل كلمة مدخل تبدأ بهذه الحروف. فإذا لم يبدأ بها إلا مدخل واحد ظهر نصه كاملًا في الحال، وإذا ظهرت "
-    "قائمة فانقر الكلمة التي تريدها ليظهر مدخلها. واكتب الفعل بصيغة الماضي للمفرد الغائب (كتب)، والاسم مفردًا. "
-    "وإذا كتبت الهمزة ألفًا مجردة، أو التاء المربوطة في آخر الكلمة هاءً، أو الألف المقصورة ياءً، وجدت مدخلًا "
+    "قائمة فانقر الكلمة التي تريدها ليظهر مدخلها. والكلمات الشائعة في النصوص تُكتب كما هي، بسوابقها ولواحقها "
+    "(تريد، مدارس، جديدة، عليه، بالمدرسة)، فتجد مدخلًا يحيلك بكلمة «انظر» إلى الكلمة التي هي صيغة منها، بحركاتها، "
+    "مع تحليلها: معنى السابقة والجذع واللاحقة بالإنجليزية، كما في المعجم الصرفي. وإذا لم تجد كلمة فاحذف منها "
+    "الواو أو الفاء أو الباء أو الكاف أو اللام أو «ال» التعريف في أولها. وإذا كتبت الهمزة ألفًا مجردة، أو التاء المربوطة في آخر الكلمة هاءً، أو الألف المقصورة ياءً، وجدت مدخلًا "
     "يحيلك بكلمة «انظر» إلى الكلمة بإملائها في الكتاب. ويمكنك أيضًا أن تكتب كلمة إنجليزية بحروف لاتينية صغيرة، "
     "فتجد ما يقابلها بالعربية.",
 
@@ -77,7 +86,8 @@ inline constexpr const char* kPreface[] = {
     "بكلمات بعدها، بدأت كتلتها بتلك الصورة ثم نقطتين. وفي كتلة المكنز نوع الكلمة بين قوسين ثم مرادفاتها، وبين "
     "المعاني فاصلة منقوطة. وفي كتلة المعجم العربي الإنجليزي معانيها الإنجليزية، وأولها ما يؤكده المعجم "
     "الإنجليزي العربي. والعبارات التي أولها كلمة المدخل تأتي بعد ذلك ما دام المدخل دون 4096 حرفًا، ولا يتكرر في "
-    "المدخل معنى ولا مرادف. وفي مدخل الكلمة الإنجليزية كلمات المعجم الصرفي التي معناها هذه الكلمة، بحركاتها "
+    "المدخل معنى ولا مرادف. وإذا كانت كلمة المدخل جمعًا لكلمة أخرى أو مضارعًا لها، ذُكرت تلك الكلمة في آخره بعد "
+    "«جمع» أو «مضارع». وفي مدخل الكلمة الإنجليزية كلمات المعجم الصرفي التي معناها هذه الكلمة، بحركاتها "
     "ونوعها، ثم ما يقابلها بالعربية وبينها فاصلة منقوطة، ثم كلمات الكتاب العربية التي معناها بالإنجليزية هذه "
     "الكلمة نفسها وبينها فاصلة، ولا يتكرر فيه شيء. وقد تأتي الصيغة المصرفة (كالجمع والماضي وما ينتهي بـ ing) في "
     "مدخل أصلها، مسبوقة بصورتها ونقطتين، وكذلك العبارات، أو في مدخل يحيل إلى أصلها بكلمة «انظر».",
@@ -97,7 +107,8 @@ inline constexpr const char* kPreface[] = {
     "الصرف: المعجم الصرفي (Buckwalter Arabic Morphological Analyzer، الإصدار 1.0، رقمه في فهرس اتحاد البيانات "
     "اللغوية LDC2002L49) حقوق نسخه محفوظة لشركة QAMUS LLC ولأمناء جامعة بنسلفانيا منذ سنة 2002، ويوزَّع برخصة "
     "جنو العمومية في إصدارها الثاني (GPL-2). ومنه أخذت الكلمات بحركاتها وأنواعها وجموعها ومضارعها ومعانيها "
-    "الإنجليزية، وكُتبت ألف الوصل فيه ألفًا مجردة، وحُذفت الألف الخنجرية لأن الترميز Windows-1256 يخلو منهما.",
+    "الإنجليزية، وبسوابقه ولواحقه وجداول توافقها حُللت صيغ الكلمات كما ترد في النصوص، وكُتبت ألف الوصل فيه ألفًا "
+    "مجردة، وحُذفت الألف الخنجرية لأن الترميز Windows-1256 يخلو منهما.",
 
     "المكنز: المكنز العربي (الملف th_ar_EG_v2.dat من حزمة دبيان mythes-ar) حقوق نسخه محفوظة لمحمد كبداني "
     "(Mohamed Kebdani) من سنة 2006 إلى سنة 2008، ولطه زروقي (Taha Zerrouki) من سنة 2006 إلى سنة 2009، ويجوز "

@@ -55,7 +55,7 @@ std::optional<Book> ConvertSources(const SourceTexts& sources, Diagnostics& diag
         ReadGlossary(Source::English, sources.englishIndex, sources.englishText, diagnostics);
 
     Book book;
-    std::vector<BookLemma> lemmas = ReadLexicon(sources.lexicon, diagnostics, book.report.lexicon);
+    const BookLexicon lexicon(sources.lexicon, diagnostics, book.report.lexicon);
     bookformat::Windows1256 encoding;
     const WordWeights weights(ranking::ReadFrequencyList(sources.frequencies), encoding, book.report.frequencies);
     const ranking::EnglishTiers tiers(sources.commonWords, sources.usualWords, sources.largeWords);
@@ -88,7 +88,7 @@ std::optional<Book> ConvertSources(const SourceTexts& sources, Diagnostics& diag
     ranking::OneLetterBudget preface(ranking::kOneLetterBudget);
     for (const std::string& headword : PrefaceHeadwords(encoding))
         preface.Take(headword);
-    MergedDictionary merged = MergeArabic(std::move(blocks), std::move(lemmas), {weights, tiers, translations, preface},
+    MergedDictionary merged = MergeArabic(std::move(blocks), lexicon, {weights, tiers, translations, preface},
                                           encoding, alphabet, book.report.merge, diagnostics);
     std::vector<Entry> entries = std::move(merged.entries);
     for (Entry& entry : EnglishEntries(std::move(englishBlocks), merged.keysByGloss, merged.lemmasByGloss, tiers,

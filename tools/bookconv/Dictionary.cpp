@@ -1,6 +1,7 @@
 #include "Dictionary.h"
 
 #include "BookFormat.h"
+#include "Forms.h"
 #include "BookTexts.h"
 #include "LemmaBlocks.h"
 #include "Latin.h"
@@ -45,27 +46,43 @@ struct Spelled {
 
 class EntryMerger {
 public:
-    EntryMerger(const ArabicRanking& ranking, bookformat::Windows1256& encoding, const Alphabet& alphabet,
-                MergeCounts& counts, Diagnostics& diagnostics)
-        : m_ranking(ranking),
+    EntryMerger(const BookLexicon& lexicon, const ArabicRanking& ranking, bookformat::Windows1256& encoding,
+                const Alphabet& alphabet, MergeCounts& counts, Diagnostics& diagnostics)
+        : m_lexicon(lexicon),
+          m_ranking(ranking),
+          m_encoding(encoding),
           m_alphabet(alphabet),
           m_counts(counts),
           m_diagnostics(diagnostics),
           m_lemmaWriter(encoding),
+          m_formWriter(lexicon, encoding),
           m_senseSeparator(encoding.FromOwnText(BookTexts::kSenseSeparator)),
           m_nameSeparator(encoding.FromOwnText(BookTexts::kNameSeparator)),
           m_seeAlso(encoding.FromOwnText(BookTexts::kSeeAlso))
     {
     }
 
-    void Add(std::vector<Block> blocks, std::vector<BookLemma> lemmas)
+    void Add(std::vector<Block> blocks)
     {
-        m_lemmas = std::move(lemmas);
-        AddLemmas();
+        const AnalysedForms forms = AnalyseForms(m_ranking.weights, m_lexicon);
+        AddLemmas(forms);
         AddBlocks(std::move(blocks));
-        for (auto& [text, key] : m_keys)
-            Rank(text, key);
+        Weigh(forms);
         AddSpellings();
+        std::map<std::string, long long> keyWeights;
+        for (const auto& [text, key] : m_keys)
+            keyWeights.emplace(text, key.weight);
+        m_forms = FindForms(forms, m_lexicon, m_lemmaWeights, keyWeights, m_encoding, m_counts.forms);
+        // A form that is also a typed spelling of keys ("عليه" of "علية") names them after its analyses.
+        for (auto it = m_spelled.begin(); it != m_spelled.end();) {
+            auto form = m_forms.candidates.find(it->first);
+            if (form == m_forms.candidates.end() || it->second.misspelling) {
+                ++it;
+                continue;
+            }
+            form->second.spelledFor = it->second.keys;
+            it = m_spelled.erase(it);
+        }
     }
 
     void Choose()
@@ -102,6 +119,21 @@ public:
                 candidate->targets.push_back(indexOfKey.at(target));
             }
         }
+        // A form ranks by how often a reader meets it as it stands, and stays only with a word it leads to.
+        for (auto& [text, form] : m_forms.candidates) {
+            ranking::Candidate candidate{text, form.weight, ranking::EnglishTiers::kNone,
+                                         static_cast<int>(ArabicKind::Form), {}};
+            for (const auto& [key, analyses] : form.byKey) {
+                candidate.glossTier = std::min(candidate.glossTier, m_keys.at(key).tier);
+                candidate.targets.push_back(indexOfKey.at(key));
+            }
+            for (const std::string& key : form.spelledFor) {
+                candidate.weight = std::max(candidate.weight, m_keys.at(key).weight);
+                candidate.targets.push_back(indexOfKey.at(key));
+            }
+            candidates.push_back(std::move(candidate));
+            kinds.emplace_back(ArabicKind::Form, &m_formsKept[text]);
+        }
         std::vector<bool> kept = ranking::ChooseWithinBudget(candidates, m_ranking.lists);
         for (std::size_t i = 0; i < candidates.size(); ++i) {
             *kinds[i].second = kept[i];
@@ -126,6 +158,13 @@ public:
             reference.Append(" " + CrossReference(spelled.keys));
             entries.push_back(MakeEntry(text, {}, reference));
             ++m_counts.crossReferenceEntries[static_cast<std::size_t>(*spelled.typed)];
+        }
+        for (const auto& [text, form] : m_forms.candidates) {
+            if (!m_formsKept[text])
+                continue;
+            entries.push_back(
+                MakeEntry(text, {}, m_formWriter.Text(form, [&](const std::string& key) { return m_keys.at(key).kept; })));
+            ++m_counts.forms.in[static_cast<std::size_t>(form.source)];
         }
         return entries;
     }
@@ -160,7 +199,7 @@ public:
             for (const BookLemma* lemma : key.lemmas) {
                 for (const std::string& gloss : lemma->glosses) {
                     std::vector<NamedLemma>& named = lemmas[latin::SmallLetters(gloss)];
-                    NamedLemma name{m_lemmaWriter.Name(*lemma), text, m_lemmaWeights.at(lemma),
+                    NamedLemma name{m_lemmaWriter.Name(*lemma), text, WeightOf(lemma),
                                     gloss.front() >= 'A' && gloss.front() <= 'Z'};
                     if (std::none_of(named.begin(), named.end(), [&](const NamedLemma& n) { return n.name == name.name; }))
                         named.push_back(std::move(name));
@@ -175,10 +214,19 @@ public:
     }
 
 private:
-    void AddLemmas()
+    // A lemma weighs what the forms of the list that are its forms count.
+    void AddLemmas(const AnalysedForms& forms)
     {
-        for (const BookLemma& lemma : m_lemmas) {
-            m_lemmaWeights[&lemma] = m_ranking.weights.OfWords(lemma.forms);
+        const std::vector<BookLemma>& lemmas = m_lexicon.Lemmas();
+        m_lemmaWeights.assign(lemmas.size(), 0);
+        for (const auto& [form, analysed] : forms) {
+            std::set<std::size_t> named;
+            for (const FormAnalysis& analysis : analysed.analyses)
+                named.insert(analysis.lemma);
+            for (std::size_t lemma : named)
+                m_lemmaWeights[lemma] += analysed.count;
+        }
+        for (const BookLemma& lemma : lemmas) {
             if (!m_alphabet.ChapterOf(lemma.key)) {
                 ++m_counts.lemmasWithoutLetter;
                 continue;
@@ -191,8 +239,8 @@ private:
         // word before a name, the one of the commoner gloss, then the lexicon's order.
         for (auto& [text, key] : m_keys) {
             std::stable_sort(key.lemmas.begin(), key.lemmas.end(), [&](const BookLemma* a, const BookLemma* b) {
-                return std::make_tuple(-m_lemmaWeights[a], a->properNoun, GlossTier(a->glosses)) <
-                       std::make_tuple(-m_lemmaWeights[b], b->properNoun, GlossTier(b->glosses));
+                return std::make_tuple(-WeightOf(a), a->properNoun, GlossTier(a->glosses)) <
+                       std::make_tuple(-WeightOf(b), b->properNoun, GlossTier(b->glosses));
             });
         }
     }
@@ -242,22 +290,38 @@ private:
         }
     }
 
-    // How often a reader meets the key's words (its lemmas' forms and the key
-    // itself, alone or with the article) and how common its English gloss is.
-    void Rank(const std::string& text, Key& key)
+    // How often a reader meets a key: the counts of the list's forms whose
+    // analyses name one of its lemmas, or that are the key itself, alone or
+    // with the article; and how common its English gloss is.
+    void Weigh(const AnalysedForms& forms)
     {
-        std::vector<std::string> forms{text};
-        for (const BookLemma* lemma : key.lemmas) {
-            forms.insert(forms.end(), lemma->forms.begin(), lemma->forms.end());
-            key.tier = std::min(key.tier, GlossTier(lemma->glosses));
+        for (const auto& [form, analysed] : forms) {
+            std::set<std::string> named;
+            for (const FormAnalysis& analysis : analysed.analyses)
+                named.insert(m_lexicon.Lemmas()[analysis.lemma].key);
+            for (const std::string& word : {form, spelling::WithoutArticle(form)})
+                named.insert(word);
+            for (const std::string& key : named) {
+                auto found = m_keys.find(key);
+                if (found != m_keys.end())
+                    found->second.weight += analysed.count;
+            }
         }
-        key.weight = m_ranking.weights.OfWords(forms);
-        for (const Block& block : key.blocks) {
-            if (block.origin.source != Source::Glossary || block.phrase)
-                continue;
-            for (const SourcedText& gloss : block.items)
-                key.tier = std::min(key.tier, m_ranking.tiers.TierOfGloss(gloss.Text()));
+        for (auto& [text, key] : m_keys) {
+            for (const BookLemma* lemma : key.lemmas)
+                key.tier = std::min(key.tier, GlossTier(lemma->glosses));
+            for (const Block& block : key.blocks) {
+                if (block.origin.source != Source::Glossary || block.phrase)
+                    continue;
+                for (const SourcedText& gloss : block.items)
+                    key.tier = std::min(key.tier, m_ranking.tiers.TierOfGloss(gloss.Text()));
+            }
         }
+    }
+
+    long long WeightOf(const BookLemma* lemma) const
+    {
+        return m_lemmaWeights[static_cast<std::size_t>(lemma - m_lexicon.Lemmas().data())];
     }
 
     void AddSpellings()
@@ -509,6 +573,15 @@ private:
             append(phrase);
             ++m_counts.phrasesIn;
         }
+        // A key that is another lemma's plural or imperfect names it at its end.
+        auto notes = m_forms.notes.find(keyText);
+        if (notes != m_forms.notes.end()) {
+            for (const std::string& note : notes->second) {
+                SourcedText noted;
+                noted.Append(note);
+                append(noted);
+            }
+        }
         if (text.Text().empty() && !seeAlso.Text().empty()) {
             // A misspelling whose every gloss its lemma gives is only a reference.
             text.Append(" ");
@@ -543,28 +616,32 @@ private:
             ++m_counts.crossReferencesAppended[static_cast<std::size_t>(*spelled->second.typed)];
     }
 
+    const BookLexicon& m_lexicon;
     const ArabicRanking& m_ranking;
+    bookformat::Windows1256& m_encoding;
     const Alphabet& m_alphabet;
     MergeCounts& m_counts;
     Diagnostics& m_diagnostics;
     LemmaWriter m_lemmaWriter;
+    FormWriter m_formWriter;
     std::string m_senseSeparator;
     std::string m_nameSeparator;
     std::string m_seeAlso;
-    std::vector<BookLemma> m_lemmas;
-    std::map<const BookLemma*, long long> m_lemmaWeights;
+    std::vector<long long> m_lemmaWeights;  // by the lexicon's index
     std::map<std::string, Key> m_keys;
     std::map<std::string, Spelled> m_spelled;
+    FoundForms m_forms;
+    std::map<std::string, bool> m_formsKept;
 };
 
 }  // namespace
 
-MergedDictionary MergeArabic(std::vector<Block> blocks, std::vector<BookLemma> lemmas, const ArabicRanking& ranking,
+MergedDictionary MergeArabic(std::vector<Block> blocks, const BookLexicon& lexicon, const ArabicRanking& ranking,
                              bookformat::Windows1256& encoding, const Alphabet& alphabet, MergeCounts& counts,
                              Diagnostics& diagnostics)
 {
-    EntryMerger merger(ranking, encoding, alphabet, counts, diagnostics);
-    merger.Add(std::move(blocks), std::move(lemmas));
+    EntryMerger merger(lexicon, ranking, encoding, alphabet, counts, diagnostics);
+    merger.Add(std::move(blocks));
     merger.Choose();
     return {merger.Entries(), merger.GlossedKeys(), merger.GlossedLemmas()};
 }

@@ -3,6 +3,7 @@
 #include "Alphabet.h"
 #include "Blocks.h"
 #include "EnglishTiers.h"
+#include "Forms.h"
 #include "LexiconLemmas.h"
 #include "OneLetterBudget.h"
 #include "SourcedText.h"
@@ -30,8 +31,9 @@ constexpr std::size_t kPhraseEntryLimit = 4096;
 // The kinds of Arabic headword, in the order that breaks a tie of weight and
 // gloss within a one-letter list: a key with a lemma of the lexicon, one
 // from the thesaurus, one that only the glossary gives, a glossary key that
-// misspells a lemma, and a spelling that people type for a key.
-enum class ArabicKind { Lemma, Thesaurus, Glossary, Misspelling, Spelling };
+// misspells a lemma, a form of real text that leads to keys, and a spelling
+// that people type for a key.
+enum class ArabicKind { Lemma, Thesaurus, Glossary, Misspelling, Form, Spelling };
 inline constexpr int kArabicKindCount = static_cast<int>(ArabicKind::Spelling) + 1;
 
 // The sources of a key, one bit each.
@@ -59,6 +61,7 @@ struct MergeCounts {
     // is no key, and typed spellings that are keys and name the others at the end.
     std::array<int, spelling::kTypedCount> crossReferenceEntries{};
     std::array<int, spelling::kTypedCount> crossReferencesAppended{};
+    FormCounts forms;
     // Headwords that stay out of their one-letter list, by its byte and their kind.
     std::map<char, std::array<int, kArabicKindCount>> leftOut;
 };
@@ -86,7 +89,7 @@ struct MergedDictionary {
 
 // What ranks the Arabic headwords and the glosses of an entry.
 struct ArabicRanking {
-    const WordWeights& weights;
+    const WordWeights& weights;  // the frequency list
     const ranking::EnglishTiers& tiers;
     const Translations& translations;
     ranking::OneLetterBudget lists;  // holding the headwords that the book has besides its entries
@@ -99,14 +102,19 @@ struct ArabicRanking {
 // entry already gives and none that only spells the word in Latin letters
 // unconfirmed where it has another gloss; then phrases while the line stays
 // under kPhraseEntryLimit; each block opened by its source form where that
-// differs from the key. A glossary key that misspells a lemma (a hamza on an
+// differs from the key; a key that is another lemma's plural or imperfect
+// names it at its end. A glossary key that misspells a lemma (a hamza on an
 // alef that has none, or none where the lemma has one) keeps only the glosses
 // that the lemma's entry lacks and names it at the end, as a typed spelling
 // that is a key names the keys it stands for; a typed spelling that is no
-// key gets an entry that names them. Where a one-letter list would pass the
-// budget, headwords stay by how often a reader meets the word they lead to,
-// then how common its English gloss is, their kind and their length.
-// Each gloss left out as only the word's spelling is noted.
-MergedDictionary MergeArabic(std::vector<Block> blocks, std::vector<BookLemma> lemmas, const ArabicRanking& ranking,
+// key gets an entry that names them. A form of the frequency list, a plural
+// or an imperfect of the lexicon, or a spelling typed for one of those, that
+// is no key and that the analyser cuts into a lemma of a key gets an entry
+// that names its keys and analyses. A key weighs the counts of the list's
+// forms that lead to it; where a one-letter list would pass the budget,
+// headwords stay by how often a reader meets the word they lead to (a form:
+// the form itself), then how common its English gloss is, their kind and
+// their length. Each gloss left out as only the word's spelling is noted.
+MergedDictionary MergeArabic(std::vector<Block> blocks, const BookLexicon& lexicon, const ArabicRanking& ranking,
                              bookformat::Windows1256& encoding, const Alphabet& alphabet, MergeCounts& counts,
                              Diagnostics& diagnostics);

@@ -2,7 +2,6 @@
 
 #include "Buckwalter.h"
 #include "LemmaSummary.h"
-#include "Morphology.h"
 
 #include <optional>
 
@@ -30,32 +29,29 @@ bool Convert(const std::vector<std::string>& words, std::vector<std::string>& ou
 
 }  // namespace
 
-std::vector<BookLemma> ReadLexicon(const LexiconTexts& texts, Diagnostics& diagnostics, LexiconCounts& counts)
+BookLexicon::BookLexicon(const LexiconTexts& texts, Diagnostics& diagnostics, LexiconCounts& counts)
+    : m_stems(lexicon::ReadStems(texts.stems)),
+      m_morphology(lexicon::ReadAffixes(texts.prefixes, m_affixProblems[0]),
+                   lexicon::ReadAffixes(texts.suffixes, m_affixProblems[1]),
+                   lexicon::ReadTable(texts.prefixStem, m_affixProblems[2]),
+                   lexicon::ReadTable(texts.prefixSuffix, m_affixProblems[3]),
+                   lexicon::ReadTable(texts.stemSuffix, m_affixProblems[4])),
+      m_analyser(m_stems.lemmas, m_morphology),
+      m_bookLemmaOf(m_stems.lemmas.size())
 {
-    lexicon::StemFile stems = lexicon::ReadStems(texts.stems);
-    for (const lexicon::Problem& problem : stems.problems)
+    for (const lexicon::Problem& problem : m_stems.problems)
         diagnostics.Error({Source::Lexicon, problem.line}, problem.what);
-    const std::pair<const char*, std::string_view> files[] = {
-        {"prefixes", texts.prefixes},         {"suffixes", texts.suffixes},
-        {"prefix-stem table", texts.prefixStem}, {"prefix-suffix table", texts.prefixSuffix},
-        {"stem-suffix table", texts.stemSuffix},
-    };
-    std::vector<lexicon::Problem> problems[5];
-    lexicon::Morphology morphology(lexicon::ReadAffixes(texts.prefixes, problems[0]),
-                                   lexicon::ReadAffixes(texts.suffixes, problems[1]),
-                                   lexicon::ReadTable(texts.prefixStem, problems[2]),
-                                   lexicon::ReadTable(texts.prefixSuffix, problems[3]),
-                                   lexicon::ReadTable(texts.stemSuffix, problems[4]));
+    const char* const files[] = {"prefixes", "suffixes", "prefix-stem table", "prefix-suffix table",
+                                 "stem-suffix table"};
     for (int i = 0; i < 5; ++i) {
-        for (const lexicon::Problem& problem : problems[i])
-            diagnostics.Error({}, Described(files[i].first, problem));
+        for (const lexicon::Problem& problem : m_affixProblems[i])
+            diagnostics.Error({}, Described(files[i], problem));
     }
-
-    std::vector<BookLemma> lemmas;
-    counts.lemmas = static_cast<int>(stems.lemmas.size());
-    for (const lexicon::Lemma& lemma : stems.lemmas) {
+    counts.lemmas = static_cast<int>(m_stems.lemmas.size());
+    for (std::size_t index = 0; index < m_stems.lemmas.size(); ++index) {
+        const lexicon::Lemma& lemma = m_stems.lemmas[index];
         const Origin origin{Source::Lexicon, lemma.line};
-        std::optional<lexicon::LemmaSummary> summary = lexicon::Summarize(lemma, morphology);
+        std::optional<lexicon::LemmaSummary> summary = lexicon::Summarize(lemma, m_morphology);
         if (!summary) {
             ++counts.withoutStems;
             diagnostics.Note(origin, "the lemma \"" + lemma.id + "\" has no stems: left out");
@@ -85,7 +81,20 @@ std::vector<BookLemma> ReadLexicon(const LexiconTexts& texts, Diagnostics& diagn
         book.citation = words[1];
         if (summary->imperfect)
             book.imperfect = words[2];
-        lemmas.push_back(std::move(book));
+        m_bookLemmaOf[index] = m_lemmas.size();
+        m_lemmas.push_back(std::move(book));
     }
-    return lemmas;
+}
+
+std::vector<FormAnalysis> BookLexicon::Analyse(std::string_view form) const
+{
+    std::optional<std::string> transliterated = lexicon::FromWindows1256(form);
+    if (!transliterated)
+        return {};
+    std::vector<FormAnalysis> analyses;
+    for (const analyser::Analysis& analysis : m_analyser.Analyse(*transliterated)) {
+        if (std::optional<std::size_t> lemma = m_bookLemmaOf[analysis.lemma])
+            analyses.push_back({*lemma, analysis.prefix->gloss, analysis.stem->gloss, analysis.suffix->gloss});
+    }
+    return analyses;
 }

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "Analyser.h"
 #include "Diagnostics.h"
+#include "LexiconFiles.h"
+#include "Morphology.h"
 #include "PartOfSpeech.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +45,35 @@ struct LexiconCounts {
     int fusedOnly = 0;        // lemmas of stems fused with a clitic, cited as they stand
 };
 
-// Every lemma of the lexicon that has stems, in its order. A line that breaks
-// the lexicon's format, or a word that Windows-1256 cannot hold, is an error.
-std::vector<BookLemma> ReadLexicon(const LexiconTexts& texts, Diagnostics& diagnostics, LexiconCounts& counts);
+// One analysis of a word form: the lemma whose stem it holds, and the
+// lexicon's glosses of its prefix, stem and suffix ("and + the", "book", "").
+struct FormAnalysis {
+    std::size_t lemma;  // in Lemmas()
+    std::string prefix;
+    std::string stem;
+    std::string suffix;
+};
+
+// The lexicon as the book reads it. A line that breaks the lexicon's format,
+// or a word that Windows-1256 cannot hold, is an error.
+class BookLexicon {
+public:
+    BookLexicon(const LexiconTexts& texts, Diagnostics& diagnostics, LexiconCounts& counts);
+    BookLexicon(const BookLexicon&) = delete;  // its analyser points into it
+    BookLexicon& operator=(const BookLexicon&) = delete;
+
+    // Every lemma of the lexicon that has stems, in its order.
+    const std::vector<BookLemma>& Lemmas() const { return m_lemmas; }
+
+    // The analyses of a word form in Windows-1256 without marks, in the
+    // analyser's order; none for a form with a byte that is no Arabic letter.
+    std::vector<FormAnalysis> Analyse(std::string_view form) const;
+
+private:
+    lexicon::StemFile m_stems;
+    std::vector<lexicon::Problem> m_affixProblems[5];
+    lexicon::Morphology m_morphology;
+    analyser::Analyser m_analyser;
+    std::vector<BookLemma> m_lemmas;
+    std::vector<std::optional<std::size_t>> m_bookLemmaOf;  // by the lexicon's index
+};

@@ -6,7 +6,6 @@
 #include <map>
 #include <string>
 #include <string_view>
-#include <vector>
 
 struct FrequencyCounts {
     int forms = 0;           // lines of the list read
@@ -23,9 +22,8 @@ public:
     // The count of the form in Windows-1256, the counts of its spellings with marks or tatweel included.
     long long OfForm(std::string_view form) const;
 
-    // The words as a text shows them without an analyser: alone or with the
-    // article; each distinct word once.
-    long long OfWords(const std::vector<std::string>& words) const;
+    // Every form of the list without marks, with its count.
+    const std::map<std::string, long long, std::less<>>& Forms() const { return m_counts; }
 
 private:
     std::map<std::string, long long, std::less<>> m_counts;  // by the form without marks

@@ -105,7 +105,10 @@ void PrintArabicReport(const ConversionReport& report)
         "from all three"};
     static const char* const kKinds[kArabicKindCount] = {"keys of the lexicon", "keys of the thesaurus",
                                                          "keys of the glossary alone", "misspellings",
-                                                         "typed spellings"};
+                                                         "forms of text", "typed spellings"};
+    static const char* const kFormSources[kFormSourceCount] = {"of the frequency list", "plurals", "imperfects",
+                                                               "typed spellings of those"};
+    const FormCounts& forms = merge.forms;
     std::cout << "lexicon: " << lexicon.lemmas << " lemmas, " << lexicon.properNouns << " of them proper nouns, "
               << lexicon.fusedOnly << " of stems fused with a clitic only; " << lexicon.malformedIds
               << " malformed IDs and " << lexicon.withoutId
@@ -136,7 +139,12 @@ void PrintArabicReport(const ConversionReport& report)
               << merge.misspellingGlossesLeftOut << " of their glosses left out as the lemma's entry gives them\n"
               << "cross-references: " << CrossReferences(merge, spelling::Typed::BareAlef) << " for a bare alef, "
               << CrossReferences(merge, spelling::Typed::FinalHeh) << " for a final heh, "
-              << CrossReferences(merge, spelling::Typed::FinalYeh) << " for a final yeh\n";
+              << CrossReferences(merge, spelling::Typed::FinalYeh) << " for a final yeh\n"
+              << "forms that lead to keys, in the book: " << Counted(forms.in, kFormSources) << "; candidates: "
+              << Counted(forms.candidates, kFormSources) << "; left out: " << forms.withoutAnalysis
+              << " forms of the list that the analyser cannot cut, " << forms.withoutKey
+              << " whose analyses name no key; " << forms.keysNoted
+              << " keys that are another lemma's plural or imperfect name it at their end\n";
     for (const auto& [initial, counts] : merge.leftOut)
         std::cout << "left out of \"" << Utf8(std::string(1, initial)) << "\" to keep it within "
                   << ranking::kOneLetterBudget.headwords << " headwords and " << ranking::kOneLetterBudget.bytes
