@@ -1,6 +1,7 @@
 // The words a learner looks up first: an Arabic word shows its English
-// meaning, and an English word its Arabic with the vowels, whether typing
-// shows the entry at once or lists it for a click.
+// meaning, an English word its Arabic with the vowels, and a word as it
+// stands in a text the word it is a form of, whether typing shows the entry
+// at once or lists it for a click.
 #include "Encoding.h"
 #include "ProgramTest.h"
 #include "SystemInput.h"
@@ -49,6 +50,20 @@ TEST_F(LearnerWords, TypingWriteShowsTheVerbWithItsVowelsFirst)
 {
     const std::wstring shown = EntryShownFor("write");
     EXPECT_EQ(FirstArabicWord(shown), L"\u0643\u064E\u062A\u064E\u0628\u064E") << "كَتَبَ";
+}
+
+TEST_F(LearnerWords, TypingAVerbFormOrAPluralShowsTheWordItIsAFormOf)
+{
+    const char* const forms[][2] = {{"تريد", "أَرادَ"}, {"مدارس", "مَدْرَسَة"}};
+    for (const auto& [form, word] : forms) {
+        const std::wstring shown = EntryShownFor(Utf8ToArabicAnsi(form));
+        EXPECT_NE(shown.find(ArabicAnsiToWide(Utf8ToArabicAnsi(word))), std::wstring::npos)
+            << "typing " << form << " does not lead to " << word << ": " << WideToArabicAnsi(shown);
+        FocusSearchBox();
+        PressChord({VK_SHIFT, VK_HOME});
+        PressKey(VK_BACK);
+        ExpectBoxes("", "");
+    }
 }
 
 }  // namespace
