@@ -41,6 +41,7 @@ TEST(Forms, LeadTheWordsOfATextToTheirKeys)
     EXPECT_EQ(forms.in[static_cast<std::size_t>(FormSource::Imperfect)], 1);
     EXPECT_EQ(forms.keysNoted, 1);
     EXPECT_EQ(forms.withoutAnalysis, 1) << "كتابهم: no pronoun after this lexicon's nouns";
+    EXPECT_EQ(forms.withoutKey, 0) << "كتابهم is counted once, as a form that the analyser cannot cut";
 }
 
 // Where a list is full, a form competes by its own count, and stays only

@@ -99,7 +99,7 @@ FoundForms FindForms(const AnalysedForms& list, const BookLexicon& lexicon, cons
             return;
         std::vector<std::pair<std::string, std::vector<FormAnalysis>>> byKey = ByKey(analyses, lexicon, lemmaWeights, keyWeights);
         if (byKey.empty()) {
-            counts.withoutKey += source == FormSource::List;
+            counts.withoutKey += source == FormSource::List && !analyses.empty();
             return;
         }
         found.candidates[form] = {count(form), source, std::move(byKey), {}};
