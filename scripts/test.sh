@@ -37,7 +37,7 @@ esac
 echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 "$root/scripts/sanitize.sh" "$build/sanitize" >"$build/sanitize.log" 2>&1 || { tail -n 40 "$build/sanitize.log"; status=1; }
 tail -n 3 "$build/sanitize.log"
-echo "== fuzzing the walk, the lookups and the companion's book reading for ${KALIMOR_FUZZ_SECONDS:-60} s"
+echo "== fuzzing the walk, the lookups and the companion's reading of books and texts for ${KALIMOR_FUZZ_SECONDS:-60} s"
 "$root/scripts/fuzz.sh" "$build/fuzz" "${KALIMOR_FUZZ_SECONDS:-60}" >"$build/fuzz.log" 2>&1 || { tail -n 40 "$build/fuzz.log"; status=1; }
 tail -n 2 "$build/fuzz.log"
 echo "== native tests"

@@ -1,4 +1,7 @@
 #include "BookReader.h"
+#include "BookStore.h"
+#include "DictionaryLookup.h"
+#include "EntryScanner.h"
 #include "TextWords.h"
 #include "Windows1256.h"
 
@@ -100,6 +103,36 @@ TEST(BookReader, AnswersTheWordAsItStandsOrWithoutItsProclitics)
     while (longWord.size() <= 2 * BookReader::kLongestWord)
         longWord += "ب";
     EXPECT_TRUE(EntriesFor(reader, longWord, Found::NotInBook).empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The reader's index gives what the exact lookup gives: over the book the
+// program carries, for every 97th headword and for words that are none.
+TEST(BookReader, EntryOfIsWhatTheExactLookupGives)
+{
+    const char* book = BookStore::GetStart();
+    BookReader reader(book);
+    CDictionaryLookup lookup(book);
+    EntryScanner scanner(book);
+    std::vector<std::string> words = {"", "zzzz", Cp1256("كتابكتاب")};
+    int index = 0;
+    for (ScannedEntry entry; scanner.Next(entry); ++index) {
+        if (index % 97 == 0)
+            words.emplace_back(entry.headword, static_cast<std::size_t>(entry.headwordLength));
+    }
+    ASSERT_GT(words.size(), 1000u);
+    for (const std::string& word : words) {
+        CString result;
+        lookup.ExactLookup(CString(word.c_str()), result);
+        std::optional<std::string> indexed = reader.EntryOf(word);
+        ASSERT_EQ(indexed.has_value(), lookup.m_bEntryShown) << word;
+        if (indexed) {
+            EXPECT_EQ(*indexed, std::string(result, static_cast<std::size_t>(result.GetLength()))) << word;
+        }
+    }
 }
 
 }  // namespace
