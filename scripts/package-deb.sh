@@ -37,6 +37,7 @@ install -D -m 644 "$src/scripts/wine-settings.sh" "$root/usr/share/kalimor/wine-
 /usr/bin/python3 "$src/scripts/dialog-font.py" /usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf \
   /usr/share/fonts/truetype/kacst/KacstBook.ttf "$root/usr/share/kalimor/KalimorDialog.ttf" "Kalimor Dialog"
 install -D -m 644 "$src/debian/kalimor.desktop" "$root/usr/share/applications/kalimor.desktop"
+install -D -m 644 "$src/debian/kalimor.metainfo.xml" "$root/usr/share/metainfo/org.example.kalimor.metainfo.xml"
 
 icons=$root/usr/share/icons/hicolor
 install -D -m 644 "$src/ui/res/Kalimor.svg" "$icons/scalable/apps/kalimor.svg"

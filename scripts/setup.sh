@@ -11,7 +11,7 @@ packages=(
   wine64 libc6-i386 xvfb x11-utils openbox imagemagick
   locales fonts-dejavu-core fonts-kacst fonts-freefarsi fonts-wine python3-fonttools
   mythes-ar dict-freedict-ara-eng dict-freedict-eng-ara wamerican-small wamerican wamerican-large zlib1g-dev python3 git
-  librsvg2-bin icoutils nsis dpkg-dev lintian
+  librsvg2-bin icoutils nsis dpkg-dev lintian appstream
 )
 
 missing=()

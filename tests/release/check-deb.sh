@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Checks the Debian package as a user meets it: lintian finds no error; apt
-# installs it; a normal user with an English locale starts kalimor, which
-# makes its Wine prefix under XDG_DATA_HOME with our settings and opens the
-# window, in which the window tests find and show Arabic, and reuses the
-# prefix on the next start; without a display it says so in one line; apt
-# remove takes every file of the package away.
+# Checks the Debian package as a user meets it: lintian finds no error and
+# no warning but that a first upload closes no bug; its AppStream metainfo
+# validates; apt installs it; a normal user with an English locale starts
+# kalimor twice at once: a small window says within a second that it is
+# preparing and is gone once the dictionary windows show, one of the two
+# starts makes the Wine prefix under XDG_DATA_HOME with our settings and
+# both open a window, in which the window tests find and show Arabic; the
+# next start reuses the prefix at once; a preparation that fails says why in
+# one line, in Arabic for an Arabic locale; without a display it says so in
+# one line; apt remove takes every file of the package away.
 #   check-deb.sh DEB [SCREENSHOT.png]   (as root: it installs and makes a user)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -16,12 +20,16 @@ user=kalimor-check
 status=0
 fail() { echo "deb: $*" >&2; status=1; }
 
-report=$(lintian --fail-on error "$deb" 2>&1) || fail "lintian reports errors"
+report=$(lintian --fail-on error,warning --suppress-tags initial-upload-closes-no-bugs "$deb" 2>&1) ||
+  fail "lintian reports errors or warnings"
 printf '%s\n' "$report" | grep -v 'running with root privileges' || true
 
 export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -q "$deb" >/dev/null || { echo "deb: apt cannot install $deb" >&2; exit 1; }
 mapfile -t files < <(dpkg -L kalimor)
+metainfo=/usr/share/metainfo/org.example.kalimor.metainfo.xml
+validated=$(appstreamcli validate --no-net "$metainfo" 2>&1) && ! grep -q '^[EW]:' <<<"$validated" ||
+  { printf '%s\n' "$validated" >&2; fail "the AppStream metainfo does not validate without warnings"; }
 id "$user" >/dev/null 2>&1 || useradd -m "$user"
 home=$(getent passwd "$user" | cut -d: -f6)
 data=$home/data  # not the default, to see that XDG_DATA_HOME is followed
@@ -35,17 +43,31 @@ trap cleanup EXIT
 said=$(as_user kalimor 2>&1) && fail "kalimor without a display exited 0"
 [ "$(printf '%s\n' "$said" | wc -l)" = 1 ] && [[ $said == *display* ]] || fail "without a display it said: $said"
 
-# Starts kalimor under a display of its own, waits for its window, keeps a picture of it.
+# Starts kalimor COUNT times at once under a display of its own, watches the
+# windows every 50 ms until every start shows its dictionary window and no
+# preparing window is left, keeps a picture, and prints: when the first
+# preparing window showed (in ms, or "none"), how many preparing windows
+# showed in all, how many dictionary windows, and how many preparing windows
+# were left at the end.
 cat >"$home/start.sh" <<'EOF'
-kalimor & pid=$!
-for _ in $(seq 240); do
-  xwininfo -root -tree 2>/dev/null | grep -q '"Kalimor": ("kalimor64.exe"' && break
-  sleep 0.25
+count=$1 picture=$2
+start=$(date +%s%N) first=none seen=() windows=0 left=0
+for _ in $(seq "$count"); do kalimor & done
+for _ in $(seq 1200); do
+  tree=$(xwininfo -root -tree 2>/dev/null)
+  preparing=$(grep '"Kalimor": ("zenity"' <<<"$tree" | awk '{print $1}' || true)
+  for id in $preparing; do
+    [ "$first" != none ] || first=$(( ($(date +%s%N) - start) / 1000000 ))ms
+    [[ " ${seen[*]} " == *" $id "* ]] || seen+=("$id")
+  done
+  windows=$(grep -c '"Kalimor": ("kalimor64.exe"' <<<"$tree" || true)
+  left=$(grep -c '("zenity"' <<<"$tree" || true)
+  [ "$windows" -ge "$count" ] && [ "$left" = 0 ] && break
+  sleep 0.05
 done
-xwininfo -root -tree | grep -c '"Kalimor": ("kalimor64.exe"'
+echo "$first ${#seen[@]} $windows $left"
 sleep 1
-[ -z "$1" ] || import -window root "$1"
-kill $pid
+[ -z "$picture" ] || import -window root "$picture"
 /usr/lib/wine/wineserver64 -k
 EOF
 chmod 755 "$home/start.sh"
@@ -53,8 +75,13 @@ chmod 755 "$home/start.sh"
 install -m 755 -o "$user" "$root/scripts/with-display.sh" "$window_tests" "$home/"
 with_display=$home/with-display.sh
 picture=$(mktemp -u --suffix=.png -p /tmp)
-opened=$(as_user "$with_display" bash "$home/start.sh" "$picture" 2>/dev/null) || true
-[ "$opened" = 1 ] || fail "the window did not open"
+started=$(as_user "$with_display" bash "$home/start.sh" 2 "$picture" 2>/dev/null) || true
+echo "deb: two starts at once on a new account: $started (first preparing window, preparing windows, dictionary windows, left)"
+read -r first preparing windows left <<<"$started"
+[[ $first =~ ^[0-9]+ms$ ]] && [ "${first%ms}" -lt 1000 ] || fail "no preparing window within a second: $first"
+[ "$preparing" = 1 ] || fail "$preparing preparing windows showed for two starts at once, not one"
+[ "$windows" = 2 ] || fail "$windows dictionary windows opened for two starts, not 2"
+[ "$left" = 0 ] || fail "the preparing window was left once the dictionary windows showed"
 [ -n "$shot" ] && [ -f "$picture" ] && cp "$picture" "$shot"
 rm -f "$picture"
 
@@ -75,9 +102,22 @@ passed=$(tr -d '\r' <"$home/window-tests.log" | sed -n 's/^\[  PASSED  \] \([0-9
   fail "no window test ran against the installed program"
 made=$(stat -c %Y "$prefix/.kalimor-ready")
 sleep 1
-opened=$(as_user "$with_display" bash "$home/start.sh" "" 2>/dev/null) || true
-[ "$opened" = 1 ] || fail "the window did not open the second time"
-[ "$(stat -c %Y "$prefix/.kalimor-ready")" = "$made" ] || fail "the second start made the prefix again"
+started=$(as_user "$with_display" bash "$home/start.sh" 1 "" 2>/dev/null) || true
+read -r first preparing windows left <<<"$started"
+[ "$first $windows" = "none 1" ] || fail "the next start showed a preparing window or no window: $started"
+[ "$(stat -c %Y "$prefix/.kalimor-ready")" = "$made" ] || fail "the next start prepared the prefix again"
+
+# A preparation that cannot be made says why in one line, in the user's language.
+broken=$home/broken
+as_user mkdir -p "$broken/kalimor"
+as_user touch "$broken/kalimor/wineprefix"
+for lang in en_US.UTF-8:"could not prepare" ar_EG.UTF-8:"تعذرت تهيئة"; do
+  as_user LANG="${lang%%:*}" XDG_DATA_HOME="$broken" "$with_display" bash -c 'kalimor 2>"$HOME/said" >/dev/null' &&
+    fail "a preparation that failed exited 0"
+  said=$(cat "$home/said")
+  [ "$(printf '%s\n' "$said" | wc -l)" = 1 ] && [[ $said == *"${lang#*:}"*wineprefix* ]] ||
+    fail "a failed preparation in ${lang%%:*} said: $said"
+done
 
 apt-get remove -y -q kalimor >/dev/null
 # Every file goes, and so does every directory of the package's own.
