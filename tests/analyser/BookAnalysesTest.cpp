@@ -1,6 +1,6 @@
 #include "Analyser.h"
+#include "BookLexiconFiles.h"
 #include "Buckwalter.h"
-#include "ToolFiles.h"
 #include "Windows1256.h"
 
 #include <gtest/gtest.h>
@@ -9,22 +9,8 @@
 
 namespace {
 
-std::string Read(const std::string& name)
-{
-    bookformat::FileContent file = bookformat::ReadRegularFile(KALIMOR_LEXICON_DIR "/" + name, 1 << 24);
-    EXPECT_TRUE(file.ok) << file.error;
-    return file.bytes;
-}
-
 // The lexicon that the book is made from, with its analyser, read once.
-struct BookLexicon {
-    lexicon::StemFile stems = lexicon::ReadStems(Read("dictstems"));
-    std::vector<lexicon::Problem> problems;
-    lexicon::Morphology morphology{lexicon::ReadAffixes(Read("dictprefixes"), problems),
-                                   lexicon::ReadAffixes(Read("dictsuffixes"), problems),
-                                   lexicon::ReadTable(Read("tableab"), problems),
-                                   lexicon::ReadTable(Read("tableac"), problems),
-                                   lexicon::ReadTable(Read("tablebc"), problems)};
+struct BookLexicon : BookLexiconFiles {
     analyser::Analyser analyser{stems.lemmas, morphology};
 };
 

@@ -1,6 +1,6 @@
+#include "BookLexiconFiles.h"
 #include "Buckwalter.h"
 #include "LemmaSummary.h"
-#include "ToolFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -9,22 +9,8 @@
 
 namespace {
 
-std::string Read(const std::string& name)
-{
-    bookformat::FileContent file = bookformat::ReadRegularFile(KALIMOR_LEXICON_DIR "/" + name, 1 << 24);
-    EXPECT_TRUE(file.ok) << file.error;
-    return file.bytes;
-}
-
-// The lexicon that the book is made from, read once.
-struct BookLexicon {
-    lexicon::StemFile stems = lexicon::ReadStems(Read("dictstems"));
-    std::vector<lexicon::Problem> problems;
-    lexicon::Morphology morphology{lexicon::ReadAffixes(Read("dictprefixes"), problems),
-                                   lexicon::ReadAffixes(Read("dictsuffixes"), problems),
-                                   lexicon::ReadTable(Read("tableab"), problems),
-                                   lexicon::ReadTable(Read("tableac"), problems),
-                                   lexicon::ReadTable(Read("tablebc"), problems)};
+// The lexicon that the book is made from, read once, with what it says of each lemma.
+struct BookLexicon : BookLexiconFiles {
     std::map<std::string, lexicon::LemmaSummary> byId;  // the lexicon's IDs are unique
     std::vector<lexicon::LemmaSummary> unnamed;
     int withoutStems = 0;

@@ -1,3 +1,4 @@
+#include "ArabicMarks.h"
 #include "Windows1256.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +48,20 @@ TEST(Windows1256, NamesTheFirstCharacterItCannotConvertAndWhereItIs)
         EXPECT_EQ(c.error, error);
     }
     EXPECT_TRUE(encoding.FromUtf8("\xD8\xA8").ok);  // the descriptor recovers after a failure
+}
+
+}  // namespace
+
+namespace {
+
+// The eight marks and the tatweel go; ô, ÷ and ù among them are letters of other scripts and stay.
+TEST(Unmarked, LeavesOutTheVowelMarksAndTheTatweelOnly)
+{
+    EXPECT_EQ(bookformat::Unmarked("\xDF\xF3\xCA\xF3\xC8\xF3"), "\xDF\xCA\xC8");  // كَتَبَ
+    EXPECT_EQ(bookformat::Unmarked("\xE3\xDC\xCF\xF8\xFA\xF0\xF1\xF2\xF5\xF6"), "\xE3\xCF");
+    EXPECT_EQ(bookformat::Unmarked("\xF4\xF7\xF9"), "\xF4\xF7\xF9");
+    EXPECT_TRUE(bookformat::IsMark('\xDC'));
+    EXPECT_FALSE(bookformat::IsMark('a'));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "English.h"
 
+#include "ArabicMarks.h"
 #include "Alphabet.h"
 #include "BookFormat.h"
 #include "BookTexts.h"
@@ -230,7 +231,7 @@ private:
         }
         for (const Block& block : word.own) {
             for (const SourcedText& translation : block.items) {
-                std::string unmarked = spelling::Unmarked(translation.Text());
+                std::string unmarked = bookformat::Unmarked(translation.Text());
                 std::string bare = spelling::WithoutArticle(unmarked);
                 if (!seen.translations.insert(translation.Text()).second) {
                     ++m_counts.duplicateTranslations;

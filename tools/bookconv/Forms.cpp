@@ -1,5 +1,6 @@
 #include "Forms.h"
 
+#include "ArabicMarks.h"
 #include "BookTexts.h"
 #include "Spelling.h"
 
@@ -115,9 +116,9 @@ FoundForms FindForms(const AnalysedForms& list, const BookLexicon& lexicon, cons
     for (const BookLemma& lemma : lexicon.Lemmas()) {
         std::vector<std::pair<std::string, FormSource>> forms;
         for (const std::string& stem : lemma.otherStems)
-            forms.emplace_back(spelling::Unmarked(stem), FormSource::Plural);
+            forms.emplace_back(bookformat::Unmarked(stem), FormSource::Plural);
         if (!lemma.imperfect.empty())
-            forms.emplace_back(spelling::Unmarked(lemma.imperfect), FormSource::Imperfect);
+            forms.emplace_back(bookformat::Unmarked(lemma.imperfect), FormSource::Imperfect);
         for (const auto& [form, source] : forms) {
             if (keyWeights.count(form) && form != lemma.key) {
                 AddOnce(found.notes[form], (source == FormSource::Plural ? plural : imperfect) + " " + lemma.citation);

@@ -1,12 +1,12 @@
 #include "Spelling.h"
 
+#include "ArabicMarks.h"
+
 #include <algorithm>
 
 namespace spelling {
 namespace {
 
-constexpr char kTatweel = '\xDC';
-constexpr char kMarks[] = {'\xF0', '\xF1', '\xF2', '\xF3', '\xF5', '\xF6', '\xF8', '\xFA', kTatweel};
 
 constexpr char kAlef = '\xC7';
 constexpr char kLam = '\xE1';
@@ -20,24 +20,12 @@ constexpr std::size_t kShortestWithoutArticle = 3;
 
 }  // namespace
 
-bool IsMark(char byte)
-{
-    return std::find(std::begin(kMarks), std::end(kMarks), byte) != std::end(kMarks);
-}
-
-std::string Unmarked(std::string_view word)
-{
-    std::string bare;
-    std::copy_if(word.begin(), word.end(), std::back_inserter(bare), [](char byte) { return !IsMark(byte); });
-    return bare;
-}
-
 std::string KeyOf(std::string_view headword, const Alphabet& alphabet)
 {
     auto isLetter = [&](char byte) { return alphabet.LetterOf(byte).has_value(); };
     auto first = std::find_if(headword.begin(), headword.end(), isLetter);
-    auto end = std::find_if(first, headword.end(), [&](char byte) { return !isLetter(byte) && !IsMark(byte); });
-    return Unmarked(headword.substr(static_cast<std::size_t>(first - headword.begin()),
+    auto end = std::find_if(first, headword.end(), [&](char byte) { return !isLetter(byte) && !bookformat::IsMark(byte); });
+    return bookformat::Unmarked(headword.substr(static_cast<std::size_t>(first - headword.begin()),
                                     static_cast<std::size_t>(end - first)));
 }
 

@@ -10,12 +10,6 @@
 // filed under, and the spellings that people type for it.
 namespace spelling {
 
-// The eight vowel and gemination marks and the tatweel.
-bool IsMark(char byte);
-
-// The word without marks and tatweel.
-std::string Unmarked(std::string_view word);
-
 // The key of a headword: its first word without marks, where the first word
 // runs from the first letter over letters and marks; empty when no letter.
 std::string KeyOf(std::string_view headword, const Alphabet& alphabet);

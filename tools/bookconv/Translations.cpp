@@ -1,5 +1,6 @@
 #include "Translations.h"
 
+#include "ArabicMarks.h"
 #include "Latin.h"
 #include "Spelling.h"
 
@@ -10,7 +11,7 @@ Translations::Translations(const std::vector<Block>& englishBlocks)
             continue;
         std::set<std::string>& named = m_named[block.form];
         for (const SourcedText& translation : block.items) {
-            std::string unmarked = spelling::Unmarked(translation.Text());
+            std::string unmarked = bookformat::Unmarked(translation.Text());
             if (unmarked.find(' ') != std::string::npos)
                 continue;
             std::string bare = spelling::WithoutArticle(unmarked);

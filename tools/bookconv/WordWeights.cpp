@@ -1,5 +1,6 @@
 #include "WordWeights.h"
 
+#include "ArabicMarks.h"
 #include "Spelling.h"
 
 WordWeights::WordWeights(const ranking::FrequencyList& list, bookformat::Windows1256& encoding,
@@ -13,7 +14,7 @@ WordWeights::WordWeights(const ranking::FrequencyList& list, bookformat::Windows
             ++counts.notWindows1256;
             continue;
         }
-        m_counts[spelling::Unmarked(bytes.text)] += form.count;
+        m_counts[bookformat::Unmarked(bytes.text)] += form.count;
     }
 }
 

@@ -1,11 +1,12 @@
 #include "EntryReading.h"
 
+#include "ArabicMarks.h"
+
 #include <algorithm>
 
 namespace probe {
 namespace {
 
-constexpr std::string_view kMarks = "\xF0\xF1\xF2\xF3\xF5\xF6\xF8\xFA\xDC";
 constexpr std::string_view kSeparators = "|;:()\xBA\xA1";  // and the Arabic semicolon and comma
 constexpr std::string_view kArticle = "\xC7\xE1";
 
@@ -88,19 +89,11 @@ std::vector<std::string> ArabicWords(std::string_view entry)
     return Words(entry, IsArabic);
 }
 
-std::string Unmarked(std::string_view word)
-{
-    std::string bare;
-    std::copy_if(word.begin(), word.end(), std::back_inserter(bare),
-                 [](char c) { return kMarks.find(c) == std::string_view::npos; });
-    return bare;
-}
-
 bool NamesArabic(std::string_view entry, std::string_view words)
 {
     std::vector<std::string> text;
     for (const std::string& word : ArabicWords(entry))
-        text.push_back(Unmarked(word));
+        text.push_back(bookformat::Unmarked(word));
     std::vector<std::string> wanted = ArabicWords(words);
     if (wanted.empty())
         return false;

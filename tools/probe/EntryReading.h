@@ -18,9 +18,6 @@ bool GlossHolds(std::string_view gloss, std::string_view meaning);
 // The entry's Arabic words as written, marks included.
 std::vector<std::string> ArabicWords(std::string_view entry);
 
-// The word without vowel marks and tatweel.
-std::string Unmarked(std::string_view word);
-
 // Whether the entry names the Arabic word or phrase, compared without marks,
 // each alone or with the article: "الماء" names "ماء".
 bool NamesArabic(std::string_view entry, std::string_view words);

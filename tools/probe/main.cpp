@@ -13,6 +13,7 @@
 // shows at once, or its own when it is listed), and through a reference on
 // to the entry that the reference names first. --misses lists every word
 // that fails a measure.
+#include "ArabicMarks.h"
 #include "BookFormat.h"
 #include "BookStore.h"
 #include "BookReader.h"
@@ -125,7 +126,7 @@ int Lemmas(Probe& probe, const std::string& text)
         }
         bool vocalized = false;
         for (const std::string& written : entry ? probe::ArabicWords(*entry) : std::vector<std::string>())
-            vocalized |= written != word && probe::Unmarked(written) == word;
+            vocalized |= written != word && bookformat::Unmarked(written) == word;
         vocalized ? ++vowels : (Miss(probe, "vowels", utf8), 0);
     }
     std::cout << "lemmas: " << records << '\n'

@@ -1,5 +1,6 @@
 #include "BookReader.h"
 
+#include "ArabicMarks.h"
 #include "EntryScanner.h"
 #include "TypedWord.h"
 
@@ -7,7 +8,6 @@
 
 namespace {
 
-constexpr std::string_view kMarks = "\xF0\xF1\xF2\xF3\xF5\xF6\xF8\xFA\xDC";  // and the tatweel
 constexpr std::size_t kShortestRest = 2;  // letters left once the proclitics are off
 
 // The proclitics that may open a word, longest first: a conjunction, a
@@ -65,8 +65,7 @@ BookReader::Answer BookReader::AnswerFor(std::string_view word)
         std::transform(bytes.text.begin(), bytes.text.end(), std::back_inserter(key),
                        [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
     } else {
-        std::copy_if(bytes.text.begin(), bytes.text.end(), std::back_inserter(key),
-                     [](char c) { return kMarks.find(c) == std::string_view::npos; });
+        key = bookformat::Unmarked(bytes.text);
     }
     std::optional<std::string> entry = EntryOf(key);
     answer.found = Found::AsItStands;

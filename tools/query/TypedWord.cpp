@@ -1,5 +1,6 @@
 #include "TypedWord.h"
 
+#include "ArabicMarks.h"
 #include "CString.h"
 #include "DictionaryLookup.h"
 
@@ -10,7 +11,6 @@ namespace {
 constexpr std::string_view kReference = "\xC7\xE4\xD9\xD1: ";  // "انظر: "
 constexpr std::string_view kNameSeparators = "\xA1\xBA";        // the Arabic comma and semicolon
 constexpr std::string_view kAfterName = " (\xA1\xBA\r";
-constexpr std::string_view kMarks = "\xF0\xF1\xF2\xF3\xF5\xF6\xF8\xFA\xDC";
 
 std::string Text(const CString& text)
 {
@@ -49,9 +49,7 @@ std::vector<std::string> ReferredHeadwords(std::string_view entry)
     std::vector<std::string> headwords;
     while (!rest.empty()) {
         std::size_t end = std::min(rest.find_first_of(kAfterName), rest.size());
-        std::string headword;
-        std::copy_if(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(end), std::back_inserter(headword),
-                     [](char c) { return kMarks.find(c) == std::string_view::npos; });
+        std::string headword = bookformat::Unmarked(rest.substr(0, end));
         if (headword.empty())
             break;
         if (std::find(headwords.begin(), headwords.end(), headword) == headwords.end())

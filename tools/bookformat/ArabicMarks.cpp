@@ -1,0 +1,25 @@
+#include "ArabicMarks.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace bookformat {
+namespace {
+
+constexpr std::string_view kMarks = "\xF0\xF1\xF2\xF3\xF5\xF6\xF8\xFA\xDC";  // the eight marks, then the tatweel
+
+}  // namespace
+
+bool IsMark(char byte)
+{
+    return kMarks.find(byte) != std::string_view::npos;
+}
+
+std::string Unmarked(std::string_view word)
+{
+    std::string bare;
+    std::copy_if(word.begin(), word.end(), std::back_inserter(bare), [](char byte) { return !IsMark(byte); });
+    return bare;
+}
+
+}  // namespace bookformat
