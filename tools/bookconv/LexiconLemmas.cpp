@@ -69,11 +69,10 @@ BookLexicon::BookLexicon(const LexiconTexts& texts, Diagnostics& diagnostics, Le
         counts.properNouns += summary->properNoun;
         counts.fusedOnly += summary->partsOfSpeech.empty();
 
-        BookLemma book{origin, {}, {}, summary->partsOfSpeech, {}, {}, summary->glosses, {}, summary->properNoun};
+        BookLemma book{origin, {}, {}, summary->partsOfSpeech, {}, {}, summary->glosses, summary->properNoun};
         std::vector<std::string> words;
         bool ok = Convert({summary->key, summary->citation}, words, origin, diagnostics) &&
                   Convert(summary->otherStems, book.otherStems, origin, diagnostics) &&
-                  Convert(summary->forms, book.forms, origin, diagnostics) &&
                   (!summary->imperfect || Convert({*summary->imperfect}, words, origin, diagnostics));
         if (!ok)
             continue;

@@ -32,7 +32,6 @@ struct BookLemma {
     std::string imperfect;                // a verb's: "يَكْتُبُ"; empty for others
     std::vector<std::string> otherStems;  // a noun's broken plurals, vocalized
     std::vector<std::string> glosses;     // in the lexicon's order
-    std::vector<std::string> forms;       // the key and its stems as words, unvocalized
     bool properNoun = false;
 };
 

@@ -17,9 +17,3 @@ WordWeights::WordWeights(const ranking::FrequencyList& list, bookformat::Windows
         m_counts[bookformat::Unmarked(bytes.text)] += form.count;
     }
 }
-
-long long WordWeights::OfForm(std::string_view form) const
-{
-    auto found = m_counts.find(form);
-    return found == m_counts.end() ? 0 : found->second;
-}

@@ -19,9 +19,6 @@ class WordWeights {
 public:
     WordWeights(const ranking::FrequencyList& list, bookformat::Windows1256& encoding, FrequencyCounts& counts);
 
-    // The count of the form in Windows-1256, the counts of its spellings with marks or tatweel included.
-    long long OfForm(std::string_view form) const;
-
     // Every form of the list without marks, with its count.
     const std::map<std::string, long long, std::less<>>& Forms() const { return m_counts; }
 

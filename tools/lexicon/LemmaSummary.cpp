@@ -125,7 +125,7 @@ std::optional<LemmaSummary> Summarize(const Lemma& lemma, const Morphology& morp
     LemmaSummary summary;
     summary.properNoun = std::all_of(lemma.stems.begin(), lemma.stems.end(),
                                      [](const Morpheme& stem) { return stem.category.rfind("Nprop", 0) == 0; });
-    std::vector<std::string> standalone;  // of the stems that are no other stems, vocalized
+    std::optional<std::string> firstWord;  // the first stem that is no other stem, as a word of its own
     std::vector<std::string> plurals;
     for (const Morpheme& stem : lemma.stems) {
         if (!usable(stem))
@@ -139,8 +139,8 @@ std::optional<LemmaSummary> Summarize(const Lemma& lemma, const Morphology& morp
         }
         if (part)
             AddOnce(summary.partsOfSpeech, *part);
-        if (word)
-            AddOnce(standalone, *word);
+        if (!firstWord)
+            firstWord = word;
         for (std::size_t begin = 0; begin <= stem.gloss.size();) {
             std::size_t end = std::min(stem.gloss.find(';', begin), stem.gloss.size());
             std::string gloss = stem.gloss.substr(begin, end - begin);
@@ -162,16 +162,11 @@ std::optional<LemmaSummary> Summarize(const Lemma& lemma, const Morphology& morp
     summary.idTrusted = fromId.has_value();
     if (fromId)
         summary.citation = Cited(*fromId, verb);
-    else if (!standalone.empty())
-        summary.citation = Cited(standalone.front(), verb);
+    else if (firstWord)
+        summary.citation = Cited(*firstWord, verb);
     else
         summary.citation = Cited(first.vocalized, verb);
     summary.key = Unvocalized(summary.citation);
-    summary.forms.push_back(summary.key);
-    for (const std::string& word : standalone)
-        AddOnce(summary.forms, Unvocalized(word));
-    for (const std::string& word : summary.otherStems)
-        AddOnce(summary.forms, Unvocalized(word));
     return summary;
 }
 

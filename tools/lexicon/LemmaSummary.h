@@ -28,9 +28,6 @@ struct LemmaSummary {
     // stands before a suffix.
     std::vector<std::string> otherStems;
     std::vector<std::string> glosses;  // its English glosses in the lexicon's order, each once
-    // Its stems as words of their own, unvocalized, each once, the key first:
-    // the forms of it that a text shows without a prefix.
-    std::vector<std::string> forms;
 };
 
 // nullopt for a lemma without stems.
