@@ -1,4 +1,4 @@
-#include "ArabicMarks.h"
+#include "Letters.h"
 #include "Windows1256.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +62,11 @@ TEST(Unmarked, LeavesOutTheVowelMarksAndTheTatweelOnly)
     EXPECT_EQ(bookformat::Unmarked("\xF4\xF7\xF9"), "\xF4\xF7\xF9");
     EXPECT_TRUE(bookformat::IsMark('\xDC'));
     EXPECT_FALSE(bookformat::IsMark('a'));
+}
+
+TEST(SmallLetters, WritesOnlyTheCapitalLatinLettersSmall)
+{
+    EXPECT_EQ(bookformat::SmallLetters("The House-Boat, AZ az @[`{ \xC9\xC0"), "the house-boat, az az @[`{ \xC9\xC0");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "Blocks.h"
 
+#include "Letters.h"
 #include "Latin.h"
 #include "Spelling.h"
 
@@ -121,7 +122,7 @@ std::optional<Block> BlockWriter::FromEnglish(const GlossaryRecord& record)
     std::optional<Block> block = FromArticle(record, Source::English, "the translation");
     if (!block)
         return std::nullopt;
-    block->form = latin::SmallLetters(block->form);
+    block->form = bookformat::SmallLetters(block->form);
     block->key = block->form.substr(0, block->form.find(' '));
     block->phrase = block->key.size() < block->form.size();
     if (!latin::ChapterOf(block->key)) {

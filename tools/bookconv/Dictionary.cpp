@@ -1,5 +1,6 @@
 #include "Dictionary.h"
 
+#include "Letters.h"
 #include "BookFormat.h"
 #include "Forms.h"
 #include "BookTexts.h"
@@ -181,7 +182,7 @@ public:
                 if (block.origin.source != Source::Glossary || block.phrase)
                     continue;
                 for (const SourcedText& gloss : block.items) {
-                    std::vector<std::string>& named = keys[latin::SmallLetters(gloss.Text())];
+                    std::vector<std::string>& named = keys[bookformat::SmallLetters(gloss.Text())];
                     if (named.empty() || named.back() != text)
                         named.push_back(text);
                 }
@@ -198,7 +199,7 @@ public:
                 continue;
             for (const BookLemma* lemma : key.lemmas) {
                 for (const std::string& gloss : lemma->glosses) {
-                    std::vector<NamedLemma>& named = lemmas[latin::SmallLetters(gloss)];
+                    std::vector<NamedLemma>& named = lemmas[bookformat::SmallLetters(gloss)];
                     NamedLemma name{m_lemmaWriter.Name(*lemma), text, WeightOf(lemma),
                                     gloss.front() >= 'A' && gloss.front() <= 'Z'};
                     if (std::none_of(named.begin(), named.end(), [&](const NamedLemma& n) { return n.name == name.name; }))
@@ -417,12 +418,12 @@ private:
         std::set<std::string> glosses;
         for (const BookLemma* lemma : key.lemmas) {
             for (const std::string& gloss : lemma->glosses)
-                glosses.insert(latin::SmallLetters(gloss));
+                glosses.insert(bookformat::SmallLetters(gloss));
         }
         for (const Block& block : key.blocks) {
             if (block.origin.source == Source::Glossary && !block.phrase) {
                 for (const SourcedText& gloss : block.items)
-                    glosses.insert(latin::SmallLetters(gloss.Text()));
+                    glosses.insert(bookformat::SmallLetters(gloss.Text()));
             }
         }
         return glosses;
@@ -469,7 +470,7 @@ private:
             text.Append(block.form + ": ", block.origin);
         bool any = false;
         for (const auto& [gloss, confirmed] : glosses) {
-            std::string small = latin::SmallLetters(gloss->Text());
+            std::string small = bookformat::SmallLetters(gloss->Text());
             if (given.items.count(small)) {
                 ++(given.lemmaGlosses.count(small) ? m_counts.lexiconGlossesRepeated : m_counts.duplicateItems);
                 continue;
@@ -516,7 +517,7 @@ private:
         Given given;
         for (const BookLemma* lemma : key.lemmas) {
             for (const std::string& gloss : lemma->glosses)
-                given.lemmaGlosses.insert(latin::SmallLetters(gloss));
+                given.lemmaGlosses.insert(bookformat::SmallLetters(gloss));
         }
         given.items = given.lemmaGlosses;
         given.otherGloss = !given.lemmaGlosses.empty();

@@ -1,6 +1,6 @@
 #include "English.h"
 
-#include "ArabicMarks.h"
+#include "Letters.h"
 #include "Alphabet.h"
 #include "BookFormat.h"
 #include "BookTexts.h"

@@ -1,6 +1,6 @@
 #include "Forms.h"
 
-#include "ArabicMarks.h"
+#include "Letters.h"
 #include "BookTexts.h"
 #include "Spelling.h"
 

@@ -15,14 +15,6 @@ bool IsSmallLetter(char byte)
 
 }  // namespace
 
-std::string SmallLetters(std::string_view text)
-{
-    std::string small(text);
-    for (char& byte : small)
-        byte = Small(byte);
-    return small;
-}
-
 std::optional<int> ChapterOf(std::string_view headword)
 {
     for (char byte : headword) {

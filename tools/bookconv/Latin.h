@@ -10,9 +10,6 @@ namespace latin {
 
 inline constexpr int kLetterCount = 26;
 
-// The text with every capital Latin letter written small.
-std::string SmallLetters(std::string_view text);
-
 // 0 for a to 25 for z: the headword's first Latin letter, either case; nullopt when it has none.
 std::optional<int> ChapterOf(std::string_view headword);
 

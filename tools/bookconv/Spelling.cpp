@@ -1,6 +1,6 @@
 #include "Spelling.h"
 
-#include "ArabicMarks.h"
+#include "Letters.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "Translations.h"
 
-#include "ArabicMarks.h"
+#include "Letters.h"
 #include "Latin.h"
 #include "Spelling.h"
 
@@ -24,6 +24,6 @@ Translations::Translations(const std::vector<Block>& englishBlocks)
 
 bool Translations::Confirms(std::string_view gloss, const std::string& key) const
 {
-    auto found = m_named.find(latin::SmallLetters(gloss));
+    auto found = m_named.find(bookformat::SmallLetters(gloss));
     return found != m_named.end() && found->second.count(key) > 0;
 }

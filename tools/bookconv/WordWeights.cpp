@@ -1,6 +1,6 @@
 #include "WordWeights.h"
 
-#include "ArabicMarks.h"
+#include "Letters.h"
 #include "Spelling.h"
 
 WordWeights::WordWeights(const ranking::FrequencyList& list, bookformat::Windows1256& encoding,

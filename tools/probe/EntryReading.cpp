@@ -1,6 +1,6 @@
 #include "EntryReading.h"
 
-#include "ArabicMarks.h"
+#include "Letters.h"
 
 #include <algorithm>
 
@@ -66,8 +66,7 @@ std::vector<std::string> EnglishGlosses(std::string_view entry)
         begin = end + 1;
         if (std::none_of(gloss.begin(), gloss.end(), IsLatin))
             continue;
-        std::transform(gloss.begin(), gloss.end(), gloss.begin(),
-                       [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+        gloss = bookformat::SmallLetters(gloss);
         if (gloss.rfind("to ", 0) == 0)
             gloss.erase(0, 3);
         glosses.push_back(std::move(gloss));

@@ -13,7 +13,7 @@
 // shows at once, or its own when it is listed), and through a reference on
 // to the entry that the reference names first. --misses lists every word
 // that fails a measure.
-#include "ArabicMarks.h"
+#include "Letters.h"
 #include "BookFormat.h"
 #include "BookStore.h"
 #include "BookReader.h"

@@ -1,6 +1,6 @@
 #include "BookReader.h"
 
-#include "ArabicMarks.h"
+#include "Letters.h"
 #include "EntryScanner.h"
 #include "TypedWord.h"
 
@@ -62,8 +62,7 @@ BookReader::Answer BookReader::AnswerFor(std::string_view word)
         return answer;
     std::string key;
     if (IsLatin(bytes.text)) {
-        std::transform(bytes.text.begin(), bytes.text.end(), std::back_inserter(key),
-                       [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+        key = bookformat::SmallLetters(bytes.text);
     } else {
         key = bookformat::Unmarked(bytes.text);
     }

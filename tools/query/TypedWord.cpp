@@ -1,6 +1,6 @@
 #include "TypedWord.h"
 
-#include "ArabicMarks.h"
+#include "Letters.h"
 #include "CString.h"
 #include "DictionaryLookup.h"
 

@@ -1,26 +1,15 @@
 #include "EnglishTiers.h"
 
+#include "Letters.h"
+
 #include <algorithm>
 
 namespace ranking {
 namespace {
 
-char Small(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string SmallLetters(std::string_view word)
-{
-    std::string small(word);
-    std::transform(small.begin(), small.end(), small.begin(), Small);
-    return small;
-}
-
 bool IsLatinLetter(char c)
 {
-    c = Small(c);
-    return c >= 'a' && c <= 'z';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 }  // namespace
@@ -35,7 +24,7 @@ EnglishTiers::EnglishTiers(std::string_view common, std::string_view usual, std:
             text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
             if (word.empty() || word.find('\'') != std::string_view::npos)
                 continue;
-            std::string small = SmallLetters(word);
+            std::string small = bookformat::SmallLetters(word);
             if (small == word)
                 m_smallForms.insert(small);
             m_lists[tier].insert(std::move(small));
@@ -45,7 +34,7 @@ EnglishTiers::EnglishTiers(std::string_view common, std::string_view usual, std:
 
 int EnglishTiers::TierOf(std::string_view word) const
 {
-    std::string small = SmallLetters(word);
+    std::string small = bookformat::SmallLetters(word);
     for (int tier = 0; tier < kNone; ++tier) {
         if (m_lists[tier].count(small))
             return tier;
@@ -55,7 +44,7 @@ int EnglishTiers::TierOf(std::string_view word) const
 
 bool EnglishTiers::HasSmallForm(std::string_view word) const
 {
-    return m_smallForms.count(SmallLetters(word)) > 0;
+    return m_smallForms.count(bookformat::SmallLetters(word)) > 0;
 }
 
 int EnglishTiers::TierOfGloss(std::string_view gloss) const

@@ -1,4 +1,4 @@
-#include "ArabicMarks.h"
+#include "Letters.h"
 
 #include <algorithm>
 #include <iterator>
@@ -20,6 +20,14 @@ std::string Unmarked(std::string_view word)
     std::string bare;
     std::copy_if(word.begin(), word.end(), std::back_inserter(bare), [](char byte) { return !IsMark(byte); });
     return bare;
+}
+
+std::string SmallLetters(std::string_view text)
+{
+    std::string small(text);
+    std::transform(small.begin(), small.end(), small.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return small;
 }
 
 }  // namespace bookformat
