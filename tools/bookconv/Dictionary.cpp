@@ -92,9 +92,10 @@ public:
         std::vector<std::pair<ArabicKind, bool*>> kinds;  // of each candidate, and where it is marked kept
         std::map<std::string, std::size_t> indexOfKey;
         for (auto& [text, key] : m_keys) {
+            const ArabicKind kind = KindOf(text, key);
             indexOfKey[text] = candidates.size();
-            candidates.push_back({text, key.weight, key.tier, static_cast<int>(KindOf(text, key)), {}});
-            kinds.emplace_back(KindOf(text, key), &key.kept);
+            candidates.push_back({text, key.weight, key.tier, static_cast<int>(kind), {}});
+            kinds.emplace_back(kind, &key.kept);
         }
         for (auto& [text, spelled] : m_spelled) {
             auto asKey = indexOfKey.find(text);
@@ -133,7 +134,7 @@ public:
                 candidate.targets.push_back(indexOfKey.at(key));
             }
             candidates.push_back(std::move(candidate));
-            kinds.emplace_back(ArabicKind::Form, &m_formsKept[text]);
+            kinds.emplace_back(ArabicKind::Form, &form.kept);
         }
         std::vector<bool> kept = ranking::ChooseWithinBudget(candidates, m_ranking.lists);
         for (std::size_t i = 0; i < candidates.size(); ++i) {
@@ -161,7 +162,7 @@ public:
             ++m_counts.crossReferenceEntries[static_cast<std::size_t>(*spelled.typed)];
         }
         for (const auto& [text, form] : m_forms.candidates) {
-            if (!m_formsKept[text])
+            if (!form.kept)
                 continue;
             entries.push_back(
                 MakeEntry(text, {}, m_formWriter.Text(form, [&](const std::string& key) { return m_keys.at(key).kept; })));
@@ -632,7 +633,6 @@ private:
     std::map<std::string, Key> m_keys;
     std::map<std::string, Spelled> m_spelled;
     FoundForms m_forms;
-    std::map<std::string, bool> m_formsKept;
 };
 
 }  // namespace

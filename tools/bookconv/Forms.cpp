@@ -103,7 +103,7 @@ FoundForms FindForms(const AnalysedForms& list, const BookLexicon& lexicon, cons
             counts.withoutKey += source == FormSource::List && !analyses.empty();
             return;
         }
-        found.candidates[form] = {count(form), source, std::move(byKey), {}};
+        found.candidates[form] = {count(form), source, std::move(byKey), {}, false};
         ++counts.candidates[static_cast<std::size_t>(source)];
     };
     for (const auto& [form, analysed] : list) {

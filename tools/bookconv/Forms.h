@@ -43,6 +43,7 @@ struct FormCandidate {
     FormSource source = FormSource::List;
     std::vector<std::pair<std::string, std::vector<FormAnalysis>>> byKey;
     std::vector<std::string> spelledFor;  // the keys that the form is also a typed spelling of ("عليه" of "علية")
+    bool kept = false;                    // whether its entry stays within its one-letter list
 };
 
 struct FoundForms {
