@@ -124,7 +124,10 @@ FoundForms FindForms(const AnalysedForms& list, const BookLexicon& lexicon, cons
                 AddOnce(found.notes[form], (source == FormSource::Plural ? plural : imperfect) + " " + lemma.citation);
                 continue;
             }
-            add(form, source, lexicon.Analyse(form));
+            // A plural or imperfect of the list has its analyses already, and may be a candidate already.
+            auto listed = list.find(form);
+            if (!found.candidates.count(form))
+                add(form, source, listed != list.end() ? listed->second.analyses : lexicon.Analyse(form));
         }
     }
     counts.keysNoted = static_cast<int>(found.notes.size());
