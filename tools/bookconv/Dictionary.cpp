@@ -5,7 +5,6 @@
 #include "Forms.h"
 #include "BookTexts.h"
 #include "LemmaBlocks.h"
-#include "Latin.h"
 #include "SpelledOut.h"
 #include "Spelling.h"
 

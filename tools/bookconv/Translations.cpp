@@ -1,7 +1,6 @@
 #include "Translations.h"
 
 #include "Letters.h"
-#include "Latin.h"
 #include "Spelling.h"
 
 Translations::Translations(const std::vector<Block>& englishBlocks)

@@ -1,7 +1,6 @@
 #include "WordWeights.h"
 
 #include "Letters.h"
-#include "Spelling.h"
 
 WordWeights::WordWeights(const ranking::FrequencyList& list, bookformat::Windows1256& encoding,
                          FrequencyCounts& counts)
