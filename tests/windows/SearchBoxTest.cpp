@@ -85,12 +85,23 @@ TEST_F(SearchBox, TakesNoMoreTextThanFitsItsWidth)
     const int typed = 300;
     std::wstring letter = ArabicAnsiToWide(Book().FirstHeadword().substr(0, 1));
     FocusSearchBox();
-    TypeText(std::wstring(typed, letter[0]));
-    // Once Home has put the caret before the text, every letter has been handled.
-    PressKey(VK_HOME);
-    ASSERT_TRUE(WaitUntil([&] { return SearchCaret() == 0 && !SearchText().empty(); }));
-    std::wstring text = SearchText();
-    ASSERT_GT(text.size(), 0u);
+    // Under Wine a burst of keys can go astray while the X server hands the focus
+    // back and forth after the click: type bursts until one adds nothing.
+    std::wstring text;
+    for (int burst = 0; burst < 3; ++burst) {
+        if (!text.empty()) {
+            PressKey(VK_END);
+            ASSERT_TRUE(WaitUntil([&] { return SearchCaret() != 0; }));
+        }
+        TypeText(std::wstring(typed, letter[0]));
+        // Once Home has put the caret before the text, every letter has been handled.
+        PressKey(VK_HOME);
+        ASSERT_TRUE(WaitUntil([&] { return SearchCaret() == 0 && !SearchText().empty(); }));
+        std::wstring taken = SearchText();
+        if (taken == text)
+            break;
+        text = taken;
+    }
     EXPECT_LT(text.size(), static_cast<std::size_t>(typed));
     EXPECT_EQ(text, std::wstring(text.size(), letter[0]));
 
