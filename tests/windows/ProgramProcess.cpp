@@ -5,6 +5,8 @@
 namespace {
 
 constexpr DWORD kStartTimeoutMs = 30000;
+constexpr int kStartAttempts = 3;
+constexpr DWORD kStartRetryMs = 500;
 
 }  // namespace
 
@@ -13,9 +15,19 @@ ProgramProcess::ProgramProcess(const std::string& path, const std::wstring& main
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     std::string commandLine = "\"" + path + "\"";
-    if (!::CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &m_process))
-        return;
+    // Wine has once failed to create the process in a run where every other
+    // start succeeded. The program's own code never ran then, so a creation
+    // that fails is tried again.
+    for (int attempt = 0;; ++attempt) {
+        if (::CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &m_process))
+            break;
+        m_startError = ::GetLastError();
+        if (attempt == kStartAttempts - 1)
+            return;
+        ::Sleep(kStartRetryMs);
+    }
+    m_startError = 0;
     WaitUntil([&] { return (m_mainWindow = FindMainWindow()) != nullptr; }, kStartTimeoutMs);
 }
 

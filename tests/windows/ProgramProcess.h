@@ -16,6 +16,8 @@ public:
 
     // The main window; null when the program did not show it in time.
     HWND MainWindow() const { return m_mainWindow; }
+    // The last error of CreateProcess when the process could not be started, else 0.
+    DWORD StartError() const { return m_startError; }
     DWORD Id() const { return m_process.dwProcessId; }
     HANDLE Handle() const { return m_process.hProcess; }
 
@@ -32,4 +34,5 @@ private:
     std::wstring m_mainCaption;
     PROCESS_INFORMATION m_process = {};
     HWND m_mainWindow = nullptr;
+    DWORD m_startError = 0;
 };

@@ -29,7 +29,8 @@ void ProgramTest::SetUp()
 {
     m_program = std::make_unique<ProgramProcess>(ProgramPath());
     m_main = m_program->MainWindow();
-    ASSERT_NE(m_main, nullptr) << "no window captioned Kalimor from " << ProgramPath();
+    ASSERT_NE(m_main, nullptr) << "no window captioned Kalimor from " << ProgramPath() << " (CreateProcess error "
+                               << m_program->StartError() << ")";
     m_search = ::GetDlgItem(m_main, IDC_SEARCH);
     m_result = ::GetDlgItem(m_main, IDC_RESULT);
     ASSERT_NE(m_search, nullptr);
