@@ -47,11 +47,11 @@ said=$(as_user kalimor 2>&1) && fail "kalimor without a display exited 0"
 # windows every 50 ms until every start shows its dictionary window and no
 # preparing window is left, keeps a picture, and prints: when the first
 # preparing window showed (in ms, or "none"), how many preparing windows
-# showed in all, how many dictionary windows, and how many preparing windows
-# were left at the end.
+# showed in all, how many dictionary windows, how many preparing windows
+# were left at the end, and when the last dictionary window showed (in ms).
 cat >"$home/start.sh" <<'EOF'
 count=$1 picture=$2
-start=$(date +%s%N) first=none seen=() windows=0 left=0
+start=$(date +%s%N) first=none seen=() windows=0 left=0 shown=none
 for _ in $(seq "$count"); do kalimor & done
 for _ in $(seq 1200); do
   tree=$(xwininfo -root -tree 2>/dev/null)
@@ -62,10 +62,11 @@ for _ in $(seq 1200); do
   done
   windows=$(grep -c '"Kalimor": ("kalimor64.exe"' <<<"$tree" || true)
   left=$(grep -c '("zenity"' <<<"$tree" || true)
+  [ "$windows" -lt "$count" ] || [ "$shown" != none ] || shown=$(( ($(date +%s%N) - start) / 1000000 ))ms
   [ "$windows" -ge "$count" ] && [ "$left" = 0 ] && break
   sleep 0.05
 done
-echo "$first ${#seen[@]} $windows $left"
+echo "$first ${#seen[@]} $windows $left $shown"
 sleep 1
 [ -z "$picture" ] || import -window root "$picture"
 /usr/lib/wine/wineserver64 -k
@@ -76,8 +77,8 @@ install -m 755 -o "$user" "$root/scripts/with-display.sh" "$window_tests" "$home
 with_display=$home/with-display.sh
 picture=$(mktemp -u --suffix=.png -p /tmp)
 started=$(as_user "$with_display" bash "$home/start.sh" 2 "$picture" 2>/dev/null) || true
-echo "deb: two starts at once on a new account: $started (first preparing window, preparing windows, dictionary windows, left)"
-read -r first preparing windows left <<<"$started"
+echo "deb: two starts at once on a new account: $started (first preparing window, preparing windows, dictionary windows, left, all dictionary windows shown)"
+read -r first preparing windows left shown <<<"$started"
 [[ $first =~ ^[0-9]+ms$ ]] && [ "${first%ms}" -lt 1000 ] || fail "no preparing window within a second: $first"
 [ "$preparing" = 1 ] || fail "$preparing preparing windows showed for two starts at once, not one"
 [ "$windows" = 2 ] || fail "$windows dictionary windows opened for two starts, not 2"
@@ -103,7 +104,8 @@ passed=$(tr -d '\r' <"$home/window-tests.log" | sed -n 's/^\[  PASSED  \] \([0-9
 made=$(stat -c %Y "$prefix/.kalimor-ready")
 sleep 1
 started=$(as_user "$with_display" bash "$home/start.sh" 1 "" 2>/dev/null) || true
-read -r first preparing windows left <<<"$started"
+echo "deb: the next start: $started"
+read -r first preparing windows left shown <<<"$started"
 [ "$first $windows" = "none 1" ] || fail "the next start showed a preparing window or no window: $started"
 [ "$(stat -c %Y "$prefix/.kalimor-ready")" = "$made" ] || fail "the next start prepared the prefix again"
 
