@@ -13,13 +13,25 @@ done
 Xvfb ":$n" -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 manager=
-trap 'kill $manager $xvfb 2>/dev/null || true' EXIT
+manager_log=$(mktemp)
+trap 'kill $manager $xvfb 2>/dev/null || true; rm -f "$manager_log"' EXIT
 export DISPLAY=":$n"
 for _ in $(seq 50); do
   xdpyinfo >/dev/null 2>&1 && break
   sleep 0.1
 done
-openbox --sm-disable >/dev/null 2>&1 &
+# The manager is started again whenever it ends while the display lives, and
+# says so with its last words: tests once ran on without one after it had ended.
+keep_manager() {
+  local status
+  while :; do
+    openbox --sm-disable >"$manager_log" 2>&1 && status=0 || status=$?
+    kill -0 "$xvfb" 2>/dev/null || return 0
+    echo "with-display: openbox ended with status $status, started again; it said: $(tail -n 3 "$manager_log" | tr '\n' ' ')" >&2
+    sleep 0.2
+  done
+}
+keep_manager &
 manager=$!
 # The manager is ready once it names itself on the root window.
 for _ in $(seq 50); do
