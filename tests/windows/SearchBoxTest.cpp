@@ -102,6 +102,7 @@ TEST_F(SearchBox, TakesNoMoreTextThanFitsItsWidth)
             break;
         text = taken;
     }
+    ASSERT_GT(text.size(), 0u);
     EXPECT_LT(text.size(), static_cast<std::size_t>(typed));
     EXPECT_EQ(text, std::wstring(text.size(), letter[0]));
 
