@@ -10,7 +10,9 @@ fi
 for n in $(seq 90 120); do
   [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
 done
-Xvfb ":$n" -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: an X server resets when its last client leaves, and a manager
+# that connects in that moment finds no display (the probe below is a client).
+Xvfb ":$n" -screen 0 1920x1200x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 manager=
 manager_log=$(mktemp)
@@ -21,7 +23,7 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 # The manager is started again whenever it ends while the display lives, and
-# says so with its last words: tests once ran on without one after it had ended.
+# says so with its last words, so that no test runs on without one unseen.
 keep_manager() {
   local status
   while :; do
